@@ -1,0 +1,86 @@
+// Our INI engine against the Windows profile functions, which serve as the oracle:
+// the same texts read the same, and files written by either side read back alike.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "file_io.h"
+#include "ini.h"
+#include "ini_read_cases.h"
+#include "temp_dir.h"
+
+namespace vantor::testing {
+namespace {
+
+constexpr char kMissing[] = "\x01missing\x01";
+
+std::optional<std::string> ProfileRead(const std::string& file, const char* section, const char* key) {
+  std::string buffer(1 << 16, '\0');
+  DWORD length = GetPrivateProfileStringA(section, key, kMissing, buffer.data(),
+                                          static_cast<DWORD>(buffer.size()), file.c_str());
+  buffer.resize(length);
+  if (buffer == kMissing) return std::nullopt;
+  return buffer;
+}
+
+TEST(IniOracle, SameTextsReadTheSame) {
+  for (const IniReadCase& c : IniReadCases()) {
+    TempDir dir;
+    const std::string file = dir.File("case.ini");
+    WriteTextFile(file, c.text);
+    EXPECT_EQ(ProfileRead(file, c.section, c.key), c.expected) << c.name;
+    EXPECT_EQ(IniDocument::Parse(c.text).Get(c.section, c.key), c.expected) << c.name;
+  }
+}
+
+const std::vector<std::string>& Values() {
+  static const std::vector<std::string> values = {
+      "plain", "", " lead", "trail ", "\tboth\t", "\"quoted\"", "'single'", "\"", "'", "\"\"", "\"open",
+      "close\"", "a=b", ";semi", "[bracket]", "C:\\Program Files\\", "100% \"mixed\" 'quotes'", "caf\xE9",
+  };
+  return values;
+}
+
+TEST(IniOracle, FilesWeWriteReadBackExactlyWithTheProfileFunctions) {
+  TempDir dir;
+  const std::string file = dir.File("backup.vtb");
+  IniDocument doc;
+  for (std::size_t i = 0; i < Values().size(); ++i) doc.Set("Vantor", "N" + std::to_string(i), Values()[i]);
+  WriteFileAtomically(file, doc.Serialize());
+  for (std::size_t i = 0; i < Values().size(); ++i)
+    EXPECT_EQ(ProfileRead(file, "Vantor", ("N" + std::to_string(i)).c_str()), Values()[i]) << "value #" << i;
+}
+
+TEST(IniOracle, FilesTheProfileFunctionsWriteReadTheSameWithOurs) {
+  TempDir dir;
+  const std::string file = dir.File("older.vtb");
+  WriteTextFile(file, "; written by hand\r\n[Other]\r\nx=1\r\n");
+  const std::vector<std::string> plain = {"plain", "a=b", "C:\\Program Files\\", "caf\xE9", "\"open", "x y"};
+  for (std::size_t i = 0; i < plain.size(); ++i)
+    ASSERT_TRUE(WritePrivateProfileStringA("Vantor", ("N" + std::to_string(i)).c_str(), plain[i].c_str(), file.c_str()));
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());  // flush the cache
+  IniDocument doc = IniDocument::Parse(ReadWholeFile(file).value());
+  for (std::size_t i = 0; i < plain.size(); ++i) {
+    const std::string key = "N" + std::to_string(i);
+    EXPECT_EQ(doc.Get("Vantor", key), ProfileRead(file, "Vantor", key.c_str())) << key;
+    EXPECT_EQ(doc.Get("Vantor", key), plain[i]) << key;
+  }
+  EXPECT_EQ(doc.Get("Other", "x"), "1");
+}
+
+TEST(IniOracle, OurSaveKeepsWhatTheProfileFunctionsSee) {
+  TempDir dir;
+  const std::string file = dir.File("options.ini");
+  WriteTextFile(file, "[Window]\r\nLeft=10\r\n[Options]\r\nShowTips=1\r\nTheme=msn\r\n");
+  IniDocument doc = IniDocument::Parse(ReadWholeFile(file).value());
+  doc.Set("Options", "ShowTips", "0");
+  doc.Set("Options", "AskDelete", " spaced ");
+  WriteFileAtomically(file, doc.Serialize());
+  EXPECT_EQ(ProfileRead(file, "Window", "Left"), "10");
+  EXPECT_EQ(ProfileRead(file, "Options", "Theme"), "msn");
+  EXPECT_EQ(ProfileRead(file, "Options", "ShowTips"), "0");
+  EXPECT_EQ(ProfileRead(file, "Options", "AskDelete"), " spaced ");
+}
+
+}  // namespace
+}  // namespace vantor::testing
