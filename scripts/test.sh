@@ -16,4 +16,6 @@ echo "== test native"
 ctest --preset native || status=1
 echo "== test win64 (wine64)"
 ctest --preset win64 || status=1
+echo "== fuzz (bounded, over the kept corpus)"
+bash scripts/fuzz.sh 10 || status=1
 exit $status
