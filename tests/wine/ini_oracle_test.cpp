@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "file_io.h"
 #include "ini.h"
 #include "ini_read_cases.h"
@@ -80,6 +82,32 @@ TEST(IniOracle, OurSaveKeepsWhatTheProfileFunctionsSee) {
   EXPECT_EQ(ProfileRead(file, "Options", "Theme"), "msn");
   EXPECT_EQ(ProfileRead(file, "Options", "ShowTips"), "0");
   EXPECT_EQ(ProfileRead(file, "Options", "AskDelete"), " spaced ");
+}
+
+// Random texts built from the pieces that matter to a profile reader; every name
+// asked must read the same through both readers.
+TEST(IniOracle, RandomTextsReadTheSame) {
+  const std::vector<std::string> pieces = {
+      "[", "]", "=", ";", "\"", "'", " ", "\t", "\r", "\n", "\r\n", "\x1a", "\xa0", "\x85", "a", "A", "b", "B",
+      "key", "Key", "sec", "SEC", "value", "x y", "[sec]", "[ sec ]", "[a]", "key=", "a=", "=v", "\xe9", "\xc9",
+  };
+  const std::vector<std::string> names = {"a", "A", "b", "key", "Key", "sec", " sec ", "x y", "\xe9", "v"};
+  std::mt19937 random(20261211);
+  TempDir dir;
+  const std::string file = dir.File("random.ini");
+  for (int round = 0; round < 200; ++round) {
+    std::string text;
+    const int length = 1 + static_cast<int>(random() % 40);
+    for (int i = 0; i < length; ++i) text += pieces[random() % pieces.size()];
+    WriteTextFile(file, text);
+    IniDocument doc = IniDocument::Parse(text);
+    for (const std::string& section : names) {
+      for (const std::string& key : names) {
+        ASSERT_EQ(doc.Get(section, key), ProfileRead(file, section.c_str(), key.c_str()))
+            << "section '" << section << "' key '" << key << "' in:\n" << ::testing::PrintToString(text);
+      }
+    }
+  }
 }
 
 }  // namespace
