@@ -11,6 +11,10 @@
 #include "memory_registry.h"
 #include "temp_dir.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vantor::testing {
 namespace {
 
@@ -262,6 +266,62 @@ TEST_F(BackupImport, ARefusedStoreWriteEndsTheImportKeepingWhatWasAppended) {
   EXPECT_EQ(store_.ReadFolderList(), Numbered(1));
   EXPECT_NE(registry_.Find(key_, "N1"), nullptr) << "written before the refusal";
 }
+
+#ifdef _WIN32
+// Backups as older tools wrote them: one WritePrivateProfileStringA call per key.
+std::string ProfileRead(const std::string& file, const std::string& key) {
+  std::string buffer(4096, '\0');
+  DWORD length = GetPrivateProfileStringA("Vantor", key.c_str(), "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                          file.c_str());
+  buffer.resize(length);
+  return buffer;
+}
+
+const FolderList& ProfileWritable() {
+  static const FolderList entries = {
+      {"Windows Directory", "C:\\windows"}, {"C:\\", "C:\\"},       {"a=b", "C:\\x=y"},
+      {"caf\xE9", "C:\\Users\\caf\xE9"},    {"\"open", "close\""}, {" padded ", "  C:\\padded  "},
+      {"\"quoted\"", "'C:\\quoted'"},        {";semi", "[bracket]"}, {"x y", "C:\\Program Files\\"},
+  };
+  return entries;
+}
+
+TEST(BackupFromProfileFunctions, ImportsWhatTheProfileFunctionsReadBack) {
+  TempDir dir;
+  const std::string file = dir.File("older.vtb");
+  const FolderList& written = ProfileWritable();
+  ASSERT_TRUE(WritePrivateProfileStringA("Vantor", "Count", std::to_string(written.size()).c_str(), file.c_str()));
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    WritePrivateProfileStringA("Vantor", AliasValueName(i).c_str(), written[i].alias.c_str(), file.c_str());
+    WritePrivateProfileStringA("Vantor", PathValueName(i).c_str(), written[i].path.c_str(), file.c_str());
+  }
+  WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+
+  FolderList as_older_tools_read;
+  for (std::size_t i = 0; i < written.size(); ++i)
+    as_older_tools_read.push_back({ProfileRead(file, AliasValueName(i)), ProfileRead(file, PathValueName(i))});
+  EXPECT_EQ(as_older_tools_read[0], written[0]) << "the plain entries read back as written";
+
+  MemoryRegistry registry;
+  FolderStore store(registry, "Software\\VantorBackupTest");
+  FolderList rows;
+  EXPECT_EQ(ImportBackupFile(file, rows, store, [](const FolderEntry&) {}), written.size());
+  EXPECT_EQ(rows, as_older_tools_read);
+}
+
+TEST(BackupFromProfileFunctions, TheProfileFunctionsReadOurBackupExactly) {
+  TempDir dir;
+  const std::string file = dir.File("ours.vtb");
+  WriteTextFile(file, "; written by hand\r\n[Vantor]\r\nCount=40\r\nN20=old\r\n");
+  ExportBackupFile(file, ProfileWritable());
+  EXPECT_EQ(ProfileRead(file, "Count"), std::to_string(ProfileWritable().size()));
+  for (std::size_t i = 0; i < ProfileWritable().size(); ++i) {
+    EXPECT_EQ(ProfileRead(file, AliasValueName(i)), ProfileWritable()[i].alias) << i;
+    EXPECT_EQ(ProfileRead(file, PathValueName(i)), ProfileWritable()[i].path) << i;
+  }
+  EXPECT_EQ(ProfileRead(file, "N20"), "old");
+}
+#endif
 
 }  // namespace
 }  // namespace vantor::testing
