@@ -49,3 +49,11 @@ std::size_t FavouriteCapacity(MenuLayout layout, unsigned usable) {
 }
 
 }  // namespace vantor::shell
+
+namespace vantor::shell {
+
+bool IsStaleVantorItem(const std::string& text) {
+  return text.find("Vantor") != std::string::npos && text.find("Add to Vantor") == std::string::npos;
+}
+
+}  // namespace vantor::shell

@@ -54,3 +54,11 @@ bool FixedItemsFit(MenuLayout layout, unsigned usable);
 std::size_t FavouriteCapacity(MenuLayout layout, unsigned usable);
 
 }  // namespace vantor::shell
+
+namespace vantor::shell {
+
+// A host-menu item that an earlier "Vantor" popup left behind: its text holds
+// "Vantor" but is not "Add to Vantor" (case-sensitive, as the items are named).
+bool IsStaleVantorItem(const std::string& text);
+
+}  // namespace vantor::shell

@@ -1,0 +1,71 @@
+#include "registration_plan.h"
+
+namespace vantor::shell {
+
+std::string ProgIdFromModulePath(const std::string& module_path) {
+  const std::size_t slash = module_path.find_last_of("\\/:");
+  std::string name = slash == std::string::npos ? module_path : module_path.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name + "." + kHandlerClassName;
+}
+
+namespace {
+
+std::string ClassKey() { return std::string("CLSID\\") + kHandlerClsid; }
+
+// Under each: the intermediate keys get an empty default value, the handler key the CLSID.
+const char* const kHandlerParents[] = {"*\\shellex", "Directory\\Background\\ShellEx", "Directory\\ShellEx",
+                                       "Drive\\ShellEx", "Folder\\ShellEx"};
+
+}  // namespace
+
+std::vector<RegistryEntry> RegistrationEntries(const std::string& server_path, const std::string& prog_id,
+                                               bool nt_platform) {
+  const RegistryRoot hkcr = RegistryRoot::kClassesRoot;
+  const std::string class_key = ClassKey();
+  std::vector<RegistryEntry> entries = {
+      {hkcr, class_key, "", ""},
+      {hkcr, class_key + "\\InprocServer32", "", server_path},
+      {hkcr, class_key + "\\InprocServer32", "ThreadingModel", "Apartment"},
+      {hkcr, prog_id, "", ""},
+      {hkcr, prog_id + "\\Clsid", "", kHandlerClsid},
+      {hkcr, class_key + "\\ProgID", "", prog_id},
+  };
+  for (const char* parent : kHandlerParents) {
+    const std::string handlers = std::string(parent) + "\\ContextMenuHandlers";
+    entries.push_back({hkcr, parent, "", ""});
+    entries.push_back({hkcr, handlers, "", ""});
+    entries.push_back({hkcr, handlers + "\\VTShellExt", "", kHandlerClsid});
+  }
+  if (nt_platform) entries.push_back({RegistryRoot::kLocalMachine, kApprovedKey, kHandlerClsid, kHandlerClassName});
+  return entries;
+}
+
+std::vector<RegistryRemoval> UnregistrationSteps(const std::string& prog_id) {
+  const RegistryRoot hkcr = RegistryRoot::kClassesRoot;
+  const std::string class_key = ClassKey();
+  std::vector<RegistryRemoval> steps = {
+      {hkcr, class_key + "\\ProgID", ""},
+      {hkcr, prog_id + "\\Clsid", ""},
+      {hkcr, prog_id, ""},
+      {hkcr, class_key + "\\InprocServer32", ""},
+      {hkcr, class_key, ""},
+  };
+  for (const char* parent : kHandlerParents)
+    steps.push_back({hkcr, std::string(parent) + "\\ContextMenuHandlers\\VTShellExt", ""});
+  steps.push_back({RegistryRoot::kLocalMachine, kApprovedKey, kHandlerClsid});
+  return steps;
+}
+
+bool ApplyRegistration(const std::vector<RegistryEntry>& entries, RegistryWriter& writer) {
+  for (const RegistryEntry& entry : entries)
+    if (!writer.SetString(entry)) return false;
+  return true;
+}
+
+void ApplyUnregistration(const std::vector<RegistryRemoval>& steps, RegistryWriter& writer) {
+  for (const RegistryRemoval& step : steps) writer.Remove(step);
+}
+
+}  // namespace vantor::shell
