@@ -1,0 +1,31 @@
+#include "folder_window.h"
+
+#include "errors.h"
+#include "file_io.h"
+#include "ini.h"
+#include "options.h"
+
+namespace vantor::shell {
+
+bool ReadExploreFolderOption(const FolderStore& store) {
+  std::string manager_path;
+  try {
+    manager_path = store.ReadValue(kSettingValue);
+  } catch (const UserError&) {
+    // A "Setting" of another type names no options file: the default applies.
+  }
+  if (manager_path.empty()) return true;
+  std::optional<std::string> content = ReadWholeFile(OptionsFilePath(manager_path));
+  if (!content) return true;
+  return ReadOptionBool(IniDocument::Parse(*content), "ExploreFolder", true);
+}
+
+void OpenFolderWindow(const std::string& path, ActionEnvironment& env) {
+  ProgramStart request;
+  request.verb = ReadExploreFolderOption(env.store) ? "Explore" : "open";
+  request.file = path;
+  request.show = SW_SHOWDEFAULT;
+  env.programs.Start(request);
+}
+
+}  // namespace vantor::shell

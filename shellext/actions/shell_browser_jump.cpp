@@ -1,0 +1,77 @@
+#include "shell_browser_jump.h"
+
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <vector>
+
+#include "jump.h"
+
+namespace vantor::shell {
+namespace {
+
+// Releases one COM reference that this code owns.
+template <typename Interface>
+class OwnedReference {
+ public:
+  OwnedReference() = default;
+  ~OwnedReference() {
+    if (pointer_) pointer_->Release();
+  }
+  OwnedReference(const OwnedReference&) = delete;
+  OwnedReference& operator=(const OwnedReference&) = delete;
+  Interface** Receive() { return &pointer_; }
+  // Takes a pointer handed out without a reference for us and adds our own.
+  void Borrow(Interface* pointer) {
+    pointer_ = pointer;
+    if (pointer_) pointer_->AddRef();
+  }
+  Interface* operator->() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+class ItemIdList {
+ public:
+  ItemIdList() = default;
+  ~ItemIdList() { CoTaskMemFree(list_); }
+  ItemIdList(const ItemIdList&) = delete;
+  ItemIdList& operator=(const ItemIdList&) = delete;
+  PIDLIST_RELATIVE* Receive() { return &list_; }
+  PCIDLIST_ABSOLUTE get() const { return reinterpret_cast<PCIDLIST_ABSOLUTE>(list_); }
+
+ private:
+  PIDLIST_RELATIVE list_ = nullptr;
+};
+
+std::wstring WideFromAnsi(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+BrowseOutcome BrowseHostTo(HWND host, const std::string& path) {
+  OwnedReference<IShellFolder> desktop;
+  if (FAILED(SHGetDesktopFolder(desktop.Receive())) || !desktop) return BrowseOutcome::kUnparsablePath;
+  std::wstring wide_path = WideFromAnsi(path);
+  ItemIdList folder;
+  if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, wide_path.data(), nullptr, folder.Receive(), nullptr)) ||
+      !folder.get())
+    return BrowseOutcome::kUnparsablePath;
+
+  // The answer carries no reference for the caller: take one of our own while
+  // using it, so releasing it afterwards leaves the host's own reference alone.
+  OwnedReference<IShellBrowser> browser;
+  browser.Borrow(reinterpret_cast<IShellBrowser*>(SendMessageA(host, kBrowserQuery, 0, 0)));
+  if (!browser) return BrowseOutcome::kNoBrowser;
+  browser->BrowseObject(folder.get(), SBSP_DEFBROWSER | SBSP_DEFMODE | SBSP_ABSOLUTE);
+  return BrowseOutcome::kBrowsed;
+}
+
+}  // namespace vantor::shell
