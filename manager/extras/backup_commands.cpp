@@ -1,0 +1,43 @@
+#include "backup_commands.h"
+
+#include "backup.h"
+
+namespace vantor::extras {
+namespace {
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, const FolderList& rows,
+                   const MessageBoxFunction& message_box) {
+  dialog.SetTitle(texts.export_title);
+  dialog.SetFilter(kBackupFilter);
+  if (!dialog.Execute(owner)) return false;
+  const std::string file = WithBackupExtension(dialog.file_name());
+  if (FileExists(file) && message_box(file + texts.overwrite_tail, kOverwriteQuestion) == IDNO) return false;
+  ExportBackupFile(file, rows);
+  return true;
+}
+
+std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
+                          const FolderStore& store, const std::function<void(const FolderEntry&)>& show_row) {
+  dialog.SetTitle(texts.import_title);
+  dialog.SetFilter(kBackupFilter);
+  if (!dialog.Execute(owner)) return 0;
+  std::size_t appended = 0;
+  try {
+    ImportBackupFile(dialog.file_name(), rows, store, [&](const FolderEntry& entry) {
+      show_row(entry);
+      ++appended;
+    });
+  } catch (...) {
+    // An import ends silently at its first error; the rows appended so far stay.
+  }
+  return appended;
+}
+
+}  // namespace vantor::extras
