@@ -28,8 +28,9 @@ HRESULT ReadSelection(IDataObject& data, std::vector<std::string>& list) {
     const UINT copied = DragQueryFileA(drop, k, path.data(), length + 1);
     path.resize(std::strlen(path.c_str()));
     if (copied < path.size()) path.resize(copied);
-    paths.push_back(std::move(path));
+    if (!path.empty()) paths.push_back(std::move(path));  // an empty name is no item
   }
+  if (paths.empty()) return E_INVALIDARG;
   list = std::move(paths);
   return S_OK;
 }

@@ -73,7 +73,7 @@ class DropListDataObject final : public IDataObject {
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
     if (!format || !medium) return E_INVALIDARG;
     if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL)) return DV_E_FORMATETC;
-    std::size_t size = sizeof(DROPFILES) + 1;
+    std::size_t size = sizeof(DROPFILES) + 2;  // the list ends with an empty name
     for (const std::string& path : paths_) size += path.size() + 1;
     HGLOBAL global = GlobalAlloc(GHND, size);
     if (!global) return E_OUTOFMEMORY;
