@@ -3,6 +3,7 @@
 #include <string>
 
 #include "form.h"
+#include "group_frame.h"
 #include "options.h"
 
 namespace vantor::extras {
@@ -17,7 +18,7 @@ class TfrmOptions : public ui::Form {
   ui::CheckBox& ShowTipsBox() { return cbShowTips; }
   ui::Button& OkButton() { return bOK; }
   ui::Button& CancelButton() { return bCancel; }
-  ui::GroupBox& Group() { return GroupBox1; }
+  GroupFrame& Group() { return GroupBox1; }
 
  private:
   void FormCreate() { TransferOptions(false); }
@@ -26,7 +27,7 @@ class TfrmOptions : public ui::Form {
 
   AppOptions& options_;
   std::string options_file_;
-  ui::GroupBox GroupBox1{*this, {9, 6, 321, 131}};
+  GroupFrame GroupBox1{*this, {9, 6, 321, 131}};
   ui::CheckBox cbExploreFolder{GroupBox1, {16, 24, 291, 17}, "Explore folder when opening it in a stand alone window"};
   ui::CheckBox cbAskDelete{GroupBox1, {16, 56, 225, 17}, "Ask before deleting a selected item"};
   ui::CheckBox cbShowTips{GroupBox1, {16, 88, 209, 17}, "Always show tips at startup"};

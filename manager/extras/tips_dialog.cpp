@@ -1,5 +1,6 @@
 #include "tips_dialog.h"
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 
@@ -7,6 +8,23 @@
 #include "tip_pages.h"
 
 namespace vantor::extras {
+namespace {
+
+// Labels size themselves to their text on one line, as auto-sized labels do, never
+// smaller than the layout gives them: a wider substitute font must not wrap or cut it.
+void FitToText(ui::Label& label, const ui::Font& font, const ui::Bounds& layout) {
+  const std::string text = label.Text();
+  HDC dc = GetDC(label.handle());
+  SIZE size{};
+  {
+    ui::Selection use(dc, font.get());
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  }
+  ReleaseDC(label.handle(), dc);
+  label.SetBounds({layout.left, layout.top, std::max<int>(layout.width, size.cx), std::max<int>(layout.height, size.cy)});
+}
+
+}  // namespace
 
 TfrmTips::TfrmTips(ui::Form& owner, AppOptions& options, std::string options_file)
     : Form(&owner, ui::FormLayout{"Vantor Tip of the Day", 352, 206, ui::FormPosition::kScreenCenter}),
@@ -15,6 +33,7 @@ TfrmTips::TfrmTips(ui::Form& owner, AppOptions& options, std::string options_fil
       icon_(CreateTipIcon()) {
   Image1.SetIcon(icon_.get());
   Label4.SetFont(heading_font_);
+  FitToText(Label4, heading_font_, {65, 8, 136, 18});
   cbOption.AddItem("Always show tips at startup");
   cbOption.AddItem("Never show tips at startup");
   AddPages();
@@ -31,14 +50,7 @@ void TfrmTips::AddPages() {
       // A label as wide as its text, as an auto-sized label is.
       auto label = std::make_unique<ui::Label>(panel, ui::Bounds{line.left, line.top, 0, 0}, line.text, SS_NOPREFIX);
       label->SetFont(tip_font_);
-      HDC dc = GetDC(label->handle());
-      SIZE size{};
-      {
-        ui::Selection font(dc, tip_font_.get());
-        GetTextExtentPoint32A(dc, line.text, lstrlenA(line.text), &size);
-      }
-      ReleaseDC(label->handle(), dc);
-      label->SetBounds({line.left, line.top, size.cx, size.cy});
+      FitToText(*label, tip_font_, {line.left, line.top, 0, 0});
       labels.push_back(std::move(label));
     }
   }

@@ -37,13 +37,13 @@ TEST_F(OptionsDialog, Layout) {
     const char* text;
   };
   const Expected expected[] = {
-      {dialog.Group(), {9, 6, 321, 131}, ""},
       {dialog.ExploreFolderBox(), {9 + 16, 6 + 24, 291, 17}, "Explore folder when opening it in a stand alone window"},
       {dialog.AskDeleteBox(), {9 + 16, 6 + 56, 225, 17}, "Ask before deleting a selected item"},
       {dialog.ShowTipsBox(), {9 + 16, 6 + 88, 209, 17}, "Always show tips at startup"},
       {dialog.OkButton(), {168, 149, 75, 25}, "&OK"},
       {dialog.CancelButton(), {254, 149, 75, 25}, "&Cancel"},
   };
+  EXPECT_EQ(PlaceIn(dialog.Group().handle(), form), (Place{9, 6, 321, 131}));
   for (const Expected& e : expected) {
     EXPECT_EQ(PlaceIn(e.control.handle(), form), e.place) << e.text;
     EXPECT_EQ(e.control.Text(), e.text);
