@@ -145,6 +145,18 @@ bool Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& re
         return true;
       }
       break;
+    case WM_ACTIVATE:
+      // A plain window does not give the focus back to its control on reactivation.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(handle(), focus)) last_focus_ = focus;
+      } else if (last_focus_ && IsWindow(last_focus_) && IsChild(handle(), last_focus_)) {
+        ::SetFocus(last_focus_);
+      } else {
+        return false;
+      }
+      result = 0;
+      return true;
     case DM_GETDEFID:
       result = 0;  // no default push button: Enter goes to the focused control's form as IDOK
       return true;

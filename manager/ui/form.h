@@ -101,6 +101,7 @@ class Form : public Window, public Container {
   Button* default_button_ = nullptr;
   Button* cancel_button_ = nullptr;
   Control* initial_focus_ = nullptr;
+  HWND last_focus_ = nullptr;
   bool modal_ = false;
   bool shown_once_ = false;
   int modal_result_ = 0;
