@@ -12,7 +12,7 @@ SkinToolBar::SkinToolBar(Container& parent, const Bounds& bounds, HIMAGELIST ima
   const POINT origin = parent.Origin();
   CreateHandle("VantorToolBar", 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, "", origin.x + bounds.left,
                origin.y + bounds.top, bounds.width, bounds.height, parent.ParentHandle());
-  SendMessageA(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(parent.DefaultFont().get()), FALSE);
+  font_ = parent.DefaultFont().get();
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle(), nullptr,
                              GetModuleHandleA(nullptr), nullptr);
@@ -122,7 +122,7 @@ void SkinToolBar::Paint(HDC dc) {
   FillSolid(dc, client, ToColorRef(theme_.toolbar_face));
   Line(dc, 0, client.bottom - 1, client.right, client.bottom - 1, ToColorRef(theme_.toolbar_pressed));
   SetBkMode(dc, TRANSPARENT);
-  Selection font(dc, reinterpret_cast<HFONT>(SendMessageA(handle(), WM_GETFONT, 0, 0)));
+  Selection font(dc, font_);
   for (std::size_t i = 0; i < items_.size(); ++i) {
     const Item& item = items_[i];
     RECT rect = rects_[i];

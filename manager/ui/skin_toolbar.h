@@ -62,6 +62,7 @@ class SkinToolBar : public Window {
   int button_width_, button_height_;
   Theme theme_;
   HWND tooltip_ = nullptr;
+  HFONT font_ = nullptr;  // the container's, which outlives the toolbar
   int hot_ = -1;
   int pressed_ = -1;
   bool tracking_ = false;
