@@ -30,6 +30,11 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include LogicLib.nsh
 !include FileFunc.nsh
 
+!ifdef SOURCE_DIR
+  !define MUI_ICON "${SOURCE_DIR}/manager/res/vantor.ico"
+  !define MUI_UNICON "${SOURCE_DIR}/manager/res/vantor.ico"
+!endif
+
 
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
@@ -39,7 +44,11 @@ BrandingText "${PRODUCT} ${VERSION}"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
+  StrCpy $R9 $INSTDIR  ; from /D=, which the install mode's default must not override
   !insertmacro MULTIUSER_INIT
+  ${If} $R9 != ""
+    StrCpy $INSTDIR $R9
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
