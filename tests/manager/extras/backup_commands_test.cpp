@@ -61,9 +61,11 @@ class BackupCommands : public ::testing::Test {
   std::vector<FolderEntry> Import(const std::string& name, FolderList& rows) {
     std::vector<FolderEntry> shown;
     WindowAnswerer dialog(kTexts.import_title, [&](HWND window) { ChooseFile(window, name); });
-    extras::ImportCommand(nullptr, open_, kTexts, rows, store_, [&](const FolderEntry& entry) {
+    extras::ImportCommand(nullptr, open_, kTexts, rows, [&](const FolderEntry& entry) {
       rows.push_back(entry);
       shown.push_back(entry);
+      store_.WriteStoreValue(AliasValueName(rows.size() - 1), entry.alias);
+      store_.WriteStoreValue(PathValueName(rows.size() - 1), entry.path);
     });
     EXPECT_TRUE(dialog.answered());
     return shown;
@@ -150,7 +152,7 @@ TEST_F(BackupCommands, AnExportErrorNamesTheFileAndCancelWritesNothing) {
       UserError);
   WindowAnswerer dialog(kTexts.import_title, [&](HWND window) { PressButton(window, IDCANCEL); });
   FolderList rows;
-  EXPECT_EQ(extras::ImportCommand(nullptr, open_, kTexts, rows, store_, [](const FolderEntry&) {}), 0u);
+  EXPECT_EQ(extras::ImportCommand(nullptr, open_, kTexts, rows, [](const FolderEntry&) {}), 0u);
   EXPECT_FALSE(registry_->KeyExists());
 }
 
