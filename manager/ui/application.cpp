@@ -87,21 +87,26 @@ void Application::Idle() {
   }
 }
 
+namespace {
+
+struct TaskWindows {
+  HWND keep;
+  std::vector<HWND> enabled;
+};
+
+BOOL CALLBACK CollectTaskWindow(HWND hwnd, LPARAM data) {
+  auto* windows = reinterpret_cast<TaskWindows*>(data);
+  if (hwnd != windows->keep && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) windows->enabled.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> Application::DisableTaskWindows(HWND keep) {
-  struct Collect {
-    HWND keep;
-    std::vector<HWND> disabled;
-  } collect{keep, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* c = reinterpret_cast<Collect*>(data);
-        if (hwnd != c->keep && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) c->disabled.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&collect));
-  for (HWND hwnd : collect.disabled) EnableWindow(hwnd, FALSE);
-  return collect.disabled;
+  TaskWindows collect{keep, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &CollectTaskWindow, reinterpret_cast<LPARAM>(&collect));
+  for (HWND hwnd : collect.enabled) EnableWindow(hwnd, FALSE);
+  return collect.enabled;
 }
 
 void Application::EnableTaskWindows(const std::vector<HWND>& windows) {

@@ -87,19 +87,24 @@ std::string WindowText(HWND window) {
   return text;
 }
 
+namespace {
+
+struct CaptionSearch {
+  const std::string* caption;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<CaptionSearch*>(data);
+  if (IsWindowVisible(hwnd) && WindowText(hwnd) == *search->caption) search->found.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ThreadWindowsCaptioned(const std::string& caption) {
-  struct Search {
-    const std::string* caption;
-    std::vector<HWND> found;
-  } search{&caption, {}};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (IsWindowVisible(hwnd) && WindowText(hwnd) == *s->caption) s->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  CaptionSearch search{&caption, {}};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchCaption, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
