@@ -15,7 +15,45 @@
 #include "test_registry.h"
 #include "ui_driver.h"
 
+namespace vantor {
+inline void PrintTo(const FolderEntry& entry, std::ostream* out) { *out << "{" << entry.alias << ", " << entry.path << "}"; }
+}  // namespace vantor
+
 namespace vantor::testing {
+
+// The real registry, with a record of every value written or deleted through it.
+class RecordingRegistry final : public Registry {
+ public:
+  explicit RecordingRegistry(Registry& inner) : inner_(inner) {}
+  std::unique_ptr<RegistryKey> Open(const std::string& path, OpenMode mode) override {
+    std::unique_ptr<RegistryKey> key = inner_.Open(path, mode);
+    return key ? std::make_unique<Key>(std::move(key), log_) : nullptr;
+  }
+  // "set N3", "del P4", ... since the last Clear.
+  const std::vector<std::string>& log() const { return log_; }
+  void Clear() { log_.clear(); }
+
+ private:
+  class Key final : public RegistryKey {
+   public:
+    Key(std::unique_ptr<RegistryKey> inner, std::vector<std::string>& log) : inner_(std::move(inner)), log_(log) {}
+    std::optional<RegistryValue> Read(const std::string& name) override { return inner_->Read(name); }
+    bool WriteString(const std::string& name, const std::string& text) override {
+      log_.push_back("set " + name);
+      return inner_->WriteString(name, text);
+    }
+    bool DeleteValue(const std::string& name) override {
+      log_.push_back("del " + name);
+      return inner_->DeleteValue(name);
+    }
+
+   private:
+    std::unique_ptr<RegistryKey> inner_;
+    std::vector<std::string>& log_;
+  };
+  Registry& inner_;
+  std::vector<std::string> log_;
+};
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -111,7 +149,8 @@ class MainFormTest : public ::testing::Test {
   }
 
   std::unique_ptr<TestRegistry> reg_ = RegistryKinds().back().make();  // the real registry
-  FolderStore store_{reg_->registry(), reg_->key_path()};
+  RecordingRegistry recording_{reg_->registry()};
+  FolderStore store_{recording_, reg_->key_path()};
   TempDir dir_;
   std::vector<std::pair<HWND, std::string>> opened_;
 };
