@@ -131,7 +131,7 @@ void TfrmMain::FormCreate() {
   step([this] { LoadTheme(); });
   step([this] { setup_.store->EnsureDefaultList(setup_.windows_directory); });
   step([this] { setup_.store->RecordManagerPath(setup_.executable_path); });
-  Show();
+  step([this] { Show(); });
   if (setup_.store_poll_milliseconds) SetTimer(handle(), kStorePollTimer, setup_.store_poll_milliseconds, nullptr);
   step([this] { ShowTipsIfWanted(); });
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "alias_order.h"
+#include "errors.h"
 
 namespace vantor {
 
@@ -18,7 +19,14 @@ void ListEditor::Refresh() {
 }
 
 bool ListEditor::SyncWithStore() {
-  FolderList stored = store_.ReadFolderList();
+  // A store that cannot be read whole (a value of a wrong type) is left to Refresh
+  // to report; the command then works on the rows as they are.
+  FolderList stored;
+  try {
+    store_.ReadFolderList(stored);
+  } catch (const UserError&) {
+    return false;
+  }
   if (stored == rows_) return false;
   rows_ = std::move(stored);
   return true;

@@ -24,15 +24,15 @@ bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, con
 }
 
 std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
-                          const FolderStore& store, const std::function<void(const FolderEntry&)>& show_row) {
+                          const std::function<void(const FolderEntry&)>& append) {
   dialog.SetTitle(texts.import_title);
   dialog.SetFilter(kBackupFilter);
   if (!dialog.Execute(owner)) return 0;
   std::size_t appended = 0;
   try {
-    ImportBackupFile(dialog.file_name(), rows, store, [&](const FolderEntry& entry) {
-      show_row(entry);
+    MergeBackupEntries(ReadBackupFile(dialog.file_name()), rows, [&](std::size_t index) {
       ++appended;
+      append(rows[index]);
     });
   } catch (...) {
     // An import ends silently at its first error; the rows appended so far stay.

@@ -29,10 +29,11 @@ struct BackupTexts {
 bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, const FolderList& rows,
                    const MessageBoxFunction& message_box);
 
-// Import: asks for a backup in `dialog` and merges it into `rows`: each new entry is
-// handed to `show_row` and written to the store. Any error ends the import silently;
-// what was appended before stays. Returns the number of entries appended.
+// Import: asks for a backup in `dialog` and merges it into the list whose rows are
+// `rows`: `append` adds each new entry as a row and writes it to the store
+// (WriteStoreValue N<i>, then P<i>). Any error ends the import silently; what was
+// appended before stays. Returns the number of entries appended.
 std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
-                          const FolderStore& store, const std::function<void(const FolderEntry&)>& show_row);
+                          const std::function<void(const FolderEntry&)>& append);
 
 }  // namespace vantor::extras

@@ -116,6 +116,19 @@ TEST_F(MainFormTest, AClickedRowTurnsRedWithoutSelectionAndEmptySpaceKeepsIt) {
   EXPECT_FALSE(ButtonEnabled(*form, "ToolButton6"));
 }
 
+TEST_F(MainFormTest, AValueOfAWrongTypeIsReportedAndTheEntriesBeforeItShown) {
+  SetList(kFive);
+  reg_->SetRaw("N2", RegistryValue{regtype::kDword, std::string(4, '\0')});
+  SeenMessageBox box;
+  WindowWatcher watcher("Vantor", AnswerMessageBox(box, IDOK));
+  auto form = Open();
+  ASSERT_TRUE(box.seen);
+  EXPECT_EQ(box.text, "Invalid data type for 'N2'");  // ' sorts before '.': no full stop
+  EXPECT_TRUE(box.error_icon);
+  EXPECT_EQ(Shown(*form), (FolderList{kFive[0], kFive[1]}));
+  EXPECT_TRUE(IsWindowVisible(form->handle()));
+}
+
 TEST_F(MainFormTest, BringToFrontRestoresAMinimisedWindow) {
   SetList(kFive);
   auto form = Open();

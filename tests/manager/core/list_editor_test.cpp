@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "errors.h"
 #include "test_registry.h"
 
 namespace vantor::testing {
@@ -174,6 +175,17 @@ TEST_P(ListEditorTest, AnEntryAnotherProcessAppendedSurvivesTheNextAdd) {
   FolderList expected = {kFive[0], kFive[1], {"appended", "C:\\appended"}, {"mine", "C:\\mine"}};
   EXPECT_EQ(editor_.rows(), expected);
   EXPECT_THAT(Stored(), ElementsAreArray(Expected(expected)));
+}
+
+TEST_P(ListEditorTest, AValueOfAWrongTypeStopsTheReadButNotTheCommands) {
+  reg_->CreateKey();
+  reg_->SetString("N0", "a");
+  reg_->SetString("P0", "C:\\a");
+  reg_->SetRaw("N1", RegistryValue{regtype::kDword, std::string(4, '\1')});
+  EXPECT_THROW(editor_.AppendFromStore(), UserError);
+  EXPECT_EQ(editor_.rows(), (FolderList{{"a", "C:\\a"}}));
+  editor_.Add({"b", "C:\\b"});  // writes over the bad value, as an Add by index does
+  EXPECT_EQ(store_.ReadFolderList(), (FolderList{{"a", "C:\\a"}, {"b", "C:\\b"}}));
 }
 
 TEST_P(ListEditorTest, RefreshKeepsTheCurrentIndex) {
