@@ -90,8 +90,9 @@ def sort():
     c = Canvas(16)
     for i, w in enumerate((4, 7, 10, 13)):
         c.rect(1, 2 + i * 3, w - 2, 3 + i * 3, GREY)
-    c.rect(12, 1, 13, 12, BLUE)
-    c.line(9, 10, 12, 14, BLUE); c.line(16, 10, 13, 14, BLUE); c.rect(12, 13, 13, 14, BLUE)
+    c.rect(12, 1, 13, 10, BLUE)
+    for i in range(4):
+        c.rect(9 + i, 10 + i, 16 - i, 10 + i, BLUE)
     return c
 
 
@@ -107,8 +108,14 @@ def arrow(up):
 
 def refresh():
     c = Canvas(16)
-    c.ring(8, 8, 6, GREEN, gap=(20, 70)); c.ring(8, 8, 5, GREEN, gap=(20, 70))
-    c.rect(11, 1, 14, 2, GREEN); c.rect(13, 1, 14, 5, GREEN)
+    for r in (5, 6):
+        c.ring(7.5, 8.5, r, GREEN, gap=(0, 60))
+    # the arrow head at the open end, pointing down
+    for i in range(4):
+        c.rect(10 + i, 7 - i, 17 - i - 1 - i, 7 - i, GREEN)
+    c.rect(10, 4, 15, 7, KEY)
+    for i in range(4):
+        c.rect(10 + i, 4 + i, 15 - i, 4 + i, GREEN)
     return c
 
 
@@ -134,10 +141,10 @@ def export():
 
 def options():
     c = Canvas(16)
-    c.disc(8, 8, 6, GREY)
-    for dx, dy in ((0, -7), (0, 7), (-7, 0), (7, 0), (-5, -5), (5, 5), (-5, 5), (5, -5)):
-        c.disc(8 + dx, 8 + dy, 1.3, GREY)
-    c.disc(8, 8, 2.5, KEY)
+    c.disc(7.5, 7.5, 5, GREY)
+    for dx, dy in ((0, -6), (0, 6), (-6, 0), (6, 0), (-4.3, -4.3), (4.3, 4.3), (-4.3, 4.3), (4.3, -4.3)):
+        c.disc(7.5 + dx, 7.5 + dy, 1.5, GREY)
+    c.disc(7.5, 7.5, 2.2, KEY)
     return c
 
 
