@@ -13,7 +13,7 @@ done
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
-makensis -V2 -DVERSION="$version" -DWIN64_DIR="$(cd $win64 && pwd)" -DWIN32_DIR="$(cd $win32 && pwd)" \
+makensis -V2 -DVERSION="$version" -DSOURCE_DIR="$(pwd)" -DWIN64_DIR="$(cd $win64 && pwd)" -DWIN32_DIR="$(cd $win32 && pwd)" \
   -DOUTFILE="$out/Vantor-$version-setup.exe" packaging/vantor.nsi
 
 stage=$(mktemp -d)
