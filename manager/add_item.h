@@ -15,6 +15,7 @@ class TfrmProperty : public ui::Form {
 
   TfrmProperty(ui::Form& owner, const std::string& alias, const std::string& path,
                FolderChooser choose_folder = DefaultFolderChooser());
+  ~TfrmProperty() override { DestroyHandle(); }
 
   void fbOkClick();
   void fsbBrowseClick();

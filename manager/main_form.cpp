@@ -85,7 +85,9 @@ TfrmMain::TfrmMain(MainFormSetup setup)
 }
 
 TfrmMain::~TfrmMain() {
+  // Windows first, while every member their messages reach is still whole.
   if (handle()) KillTimer(handle(), kStorePollTimer);
+  DestroyHandle();
   if (ImageList1) ImageList_Destroy(ImageList1);
 }
 

@@ -78,5 +78,28 @@ TEST_F(ManagerExeTest, SecondStartEndsAtOnceAndBringsTheFirstToTheFront) {
   }
 }
 
+TEST_F(ManagerExeTest, SecondStartBringsTheOpenDialogToTheFrontWithItsWindow) {
+  ManagerProcess first(install_.exe_path());
+  HWND window = first.WaitForWindow(2);
+  ASSERT_NE(window, nullptr);
+  // Add, clicked as the mouse does: the item dialog opens over the window.
+  HWND toolbar = FindWindowExA(window, nullptr, "VantorToolBar", nullptr);
+  ASSERT_NE(toolbar, nullptr);
+  PostMessageA(toolbar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(22, 18));
+  PostMessageA(toolbar, WM_LBUTTONUP, 0, MAKELPARAM(22, 18));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowA(nullptr, "Add Item")) && IsWindowVisible(dialog); }));
+  ShowWindow(window, SW_MINIMIZE);
+  Pump(100);
+  ASSERT_TRUE(IsIconic(window));
+  ManagerProcess second(install_.exe_path());
+  EXPECT_EQ(second.WaitForExit(), 0);
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(window) && GetForegroundWindow() == dialog; }));
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  PostMessageA(dialog, WM_CLOSE, 0, 0);  // ends as Cancel: nothing added
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(dialog); }));
+  EXPECT_EQ(store_.ReadFolderList().size(), 2u);
+}
+
 }  // namespace
 }  // namespace vantor::testing
