@@ -75,8 +75,12 @@ TEST_F(ItemDialogTest, APathThatIsNoFolderIsRefusedWithTheFocusInThePathBox) {
     TfrmProperty dialog(owner_, "alias", path);
     SeenMessageBox box;
     HWND focus = nullptr;
+    bool others_disabled = false;
     WindowWatcher press_ok("Add Item", [&](HWND window) { PostClick(Dialog(window).fbOk.handle()); });
-    WindowWatcher answer("Vantor", AnswerMessageBox(box, IDOK));
+    WindowWatcher answer("Vantor", [&](HWND message_box) {
+      others_disabled = !IsWindowEnabled(dialog.handle()) && !IsWindowEnabled(owner_.handle());
+      AnswerMessageBox(box, IDOK)(message_box);
+    });
     WindowWatcher cancel("Add Item", [&](HWND window) {
       focus = GetFocus();
       PostClick(Dialog(window).fbCancel.handle());
@@ -85,6 +89,8 @@ TEST_F(ItemDialogTest, APathThatIsNoFolderIsRefusedWithTheFocusInThePathBox) {
     EXPECT_EQ(box.text, path + ",the input path does not exist.");
     EXPECT_TRUE(box.error_icon);
     EXPECT_EQ(focus, dialog.fePath.handle()) << path;
+    EXPECT_TRUE(others_disabled);
+    EXPECT_TRUE(IsWindowEnabled(owner_.handle()));
   }
 }
 
