@@ -31,9 +31,8 @@ HRESULT FromCurrentException() noexcept {
   }
 }
 
-bool ActiveWindowIsExplorer() {
+bool IsExplorerWindow(HWND active) {
   char name[256] = {};
-  HWND active = GetActiveWindow();
   return active && GetClassNameA(active, name, sizeof name) > 0 && std::string(name) == "ExploreWClass";
 }
 
@@ -98,8 +97,10 @@ MenuLayout ContextMenu::CurrentLayout() const {
 
 HRESULT ContextMenu::QueryContextMenu(HMENU menu, UINT, UINT id_first, UINT id_last, UINT flags) noexcept try {
   if (flags & CMF_DEFAULTONLY) return Claimed(0);
-  if (flags == CMF_NORMAL && ActiveWindowIsExplorer()) return Claimed(0);
+  const HWND active = GetActiveWindow();
+  if (flags == CMF_NORMAL && IsExplorerWindow(active)) return Claimed(0);
   if (!menu) return E_INVALIDARG;
+  menu_host_ = active;
   return BuildMenu(menu, id_first, id_last);
 } catch (...) {
   return FromCurrentException();
@@ -111,7 +112,6 @@ HRESULT ContextMenu::BuildMenu(HMENU menu, UINT id_first, UINT id_last) {
   // are left out rather than given identifiers the shell did not offer.
   const unsigned usable = UsableIdentifiers(id_first, id_last);
   if (!FixedItemsFit(layout, usable)) return Claimed(0);
-  menu_host_ = GetActiveWindow();
   const AliasRead read = ReadMenuAliases(store_key_path_, FavouriteCapacity(layout, usable));
   InsertVantorItems(menu, layout, id_first, read.aliases);
   return Claimed(usable);

@@ -65,10 +65,10 @@ double QuerySeconds(const LoadedServer& server, int repeats) {
   return times[times.size() / 2];
 }
 
-void CollectBitmaps(HMENU menu, std::set<HBITMAP>& found) {
-  for (const auto& entry : vantor::host::ReadMenu(menu)) {
+void CollectBitmaps(const std::vector<vantor::host::MenuEntry>& entries, std::set<HBITMAP>& found) {
+  for (const auto& entry : entries) {
     if (entry.checked_bitmap) found.insert(entry.checked_bitmap);
-    if (entry.submenu) CollectBitmaps(entry.submenu, found);
+    CollectBitmaps(entry.children, found);
   }
 }
 
@@ -99,11 +99,12 @@ int main() {
 
   store.SetFavourites(5);
   std::set<HBITMAP> seen;
-  for (int i = 0; i < 1000; ++i) {
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  for (int i = 0; i < 1000; ++i) {  // background and one-folder menus in turn: all three pictures
     auto handler = server.NewHandler();
-    vantor::host::PopupMenu menu;
-    handler->QueryContextMenu(menu.get(), 0, 1, 0x7FFF, CMF_NORMAL);
-    CollectBitmaps(menu.get(), seen);
+    BuiltMenu built = BuildMenu(handler, i % 2 ? std::vector<std::string>{windows} : std::vector<std::string>{});
+    CollectBitmaps(built.entries, seen);
   }
   int alive = 0;
   for (HBITMAP bitmap : seen) alive += GetObjectType(bitmap) == OBJ_BITMAP;
