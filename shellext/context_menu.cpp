@@ -1,5 +1,6 @@
 #include "context_menu.h"
 
+#include <algorithm>
 #include <new>
 
 #include "command_dispatch.h"
@@ -136,14 +137,15 @@ HRESULT ContextMenu::GetCommandString(UINT_PTR offset, UINT type, UINT*, CHAR* b
   if (offset > 0xFFFF) return E_INVALIDARG;
   if (!buffer) return E_POINTER;
   if (size == 0) return S_OK;
+  const int room = static_cast<int>(std::min<UINT>(size, 0x7FFFFFFF));
   const std::string text = HelpText(DecodeCommand(CurrentLayout(), static_cast<std::uint16_t>(offset)), store_key_path_);
   if (type & GCS_UNICODE) {
     const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 1), L'\0');
     if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    lstrcpynW(reinterpret_cast<LPWSTR>(buffer), wide.c_str(), static_cast<int>(size));
+    lstrcpynW(reinterpret_cast<LPWSTR>(buffer), wide.c_str(), room);
   } else {
-    lstrcpynA(buffer, text.c_str(), static_cast<int>(size));
+    lstrcpynA(buffer, text.c_str(), room);
   }
   return S_OK;
 } catch (...) {
