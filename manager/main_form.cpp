@@ -277,8 +277,7 @@ bool TfrmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT
   if (message == WM_BRINGTOFRONT) {
     ShowWindow(handle(), SW_SHOW);
     if (IsIconic(handle())) ShowWindow(handle(), SW_RESTORE);
-    HWND last_active = GetLastActivePopup(handle());
-    SetForegroundWindow(last_active ? last_active : handle());
+    SetForegroundWindow(TopWindow());
     result = 0;
     return true;
   }

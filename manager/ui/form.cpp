@@ -16,7 +16,37 @@ constexpr DWORD kSkinnedExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
 
 HICON ApplicationIcon() { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1)); }
 
+constexpr UINT kActivateTopPopup = WM_APP + 0x101;
+
+struct PopupSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK FindEnabledPopup(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<PopupSearch*>(data);
+  if (hwnd == search->owner || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+  for (HWND owner = GetWindow(hwnd, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) {
+    if (owner == search->owner) {
+      search->found = hwnd;
+      return FALSE;
+    }
+  }
+  return TRUE;
+}
+
 }  // namespace
+
+HWND Form::TopWindow() const {
+  if (IsWindowEnabled(handle())) {
+    HWND last = GetLastActivePopup(handle());
+    return last && IsWindowVisible(last) && IsWindowEnabled(last) ? last : handle();
+  }
+  // Disabled by a modal dialog or a message box: that window is the enabled one it owns.
+  PopupSearch search{handle(), nullptr};
+  EnumThreadWindows(GetWindowThreadProcessId(handle(), nullptr), &FindEnabledPopup, reinterpret_cast<LPARAM>(&search));
+  return search.found ? search.found : handle();
+}
 
 Form::Form(Form* owner, const FormLayout& layout)
     : owner_(owner), layout_(layout), font_(layout.font_face, layout.font_height) {
@@ -145,7 +175,17 @@ bool Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& re
         return true;
       }
       break;
+    case kActivateTopPopup:
+      if (HWND top = TopWindow(); top != handle()) SetForegroundWindow(top);
+      result = 0;
+      return true;
     case WM_ACTIVATE:
+      // Activated while a modal window it owns is up: that window comes to the front.
+      if (LOWORD(wparam) != WA_INACTIVE && !IsWindowEnabled(handle())) {
+        PostMessageA(handle(), kActivateTopPopup, 0, 0);
+        result = 0;
+        return true;
+      }
       // A plain window does not give the focus back to its control on reactivation.
       if (LOWORD(wparam) == WA_INACTIVE) {
         HWND focus = GetFocus();

@@ -67,6 +67,9 @@ class Form : public Window, public Container {
   int modal_result() const { return modal_result_; }
   void SetModalResult(int result) { modal_result_ = result; }
   Form* owner() const { return owner_; }
+  // The window to bring to the front for this form: the enabled window it owns
+  // (a modal dialog or message box over it), else its last active popup or itself.
+  HWND TopWindow() const;
 
   void AddAction(Action& action) { actions_.push_back(&action); }
   void UpdateActions();

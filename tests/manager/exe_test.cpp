@@ -94,7 +94,9 @@ TEST_F(ManagerExeTest, SecondStartBringsTheOpenDialogToTheFrontWithItsWindow) {
   ASSERT_TRUE(IsIconic(window));
   ManagerProcess second(install_.exe_path());
   EXPECT_EQ(second.WaitForExit(), 0);
-  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(window) && GetForegroundWindow() == dialog; }));
+  EXPECT_TRUE(PumpUntil([&] { return !IsIconic(window) && GetForegroundWindow() == dialog; }))
+      << "iconic " << IsIconic(window) << ", foreground " << GetForegroundWindow() << " (window " << window
+      << ", dialog " << dialog << ")";
   EXPECT_TRUE(IsWindowVisible(dialog));
   PostMessageA(dialog, WM_CLOSE, 0, 0);  // ends as Cancel: nothing added
   EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(dialog); }));
