@@ -18,6 +18,8 @@ struct StarterKind {
   std::function<std::unique_ptr<ProgramStarter>()> make;
 };
 
+void PrintTo(const StarterKind& kind, std::ostream* out) { *out << kind.name; }
+
 class ProgramStarterContract : public ::testing::TestWithParam<StarterKind> {};
 
 TEST_P(ProgramStarterContract, MissingProgramGivesAResultOf32OrLess) {
@@ -70,6 +72,8 @@ struct BoxesKind {
   const char* name;
   std::function<std::unique_ptr<ObservedBoxes>()> make;
 };
+
+void PrintTo(const BoxesKind& kind, std::ostream* out) { *out << kind.name; }
 
 class MessageBoxesContract : public ::testing::TestWithParam<BoxesKind> {};
 
