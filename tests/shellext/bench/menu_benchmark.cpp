@@ -40,6 +40,19 @@ void ReadFloor(std::size_t reads) {
   RegCloseKey(key);
 }
 
+// The same items put into a menu with no registry access: the menu's own share.
+void MenuOnly(std::size_t favourites) {
+  vantor::host::PopupMenu host;
+  HMENU popup = CreatePopupMenu();
+  for (std::size_t i = 0; i < favourites; ++i)
+    InsertMenuA(popup, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING, 2 + i, "Favourite");
+  InsertMenuA(popup, static_cast<UINT>(favourites), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  InsertMenuA(popup, static_cast<UINT>(favourites + 1), MF_BYPOSITION | MF_STRING, 1, "Settings...");
+  InsertMenuA(host.get(), 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  InsertMenuA(host.get(), 1, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), "Vantor");
+  InsertMenuA(host.get(), 2, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
 template <typename F>
 double MedianSeconds(int repeats, F&& run) {
   std::vector<double> times;
@@ -93,8 +106,10 @@ int main() {
     const double query = QuerySeconds(server, repeats);
     const double floor = MedianSeconds(repeats, [&] { ReadFloor(reads); });
     const double all = MedianSeconds(repeats, [&] { ReadFloor(favourites + 1); });
-    std::printf("  %4zu favourites: %8.1f us/call; floor (%zu values) %8.1f us; ratio %.2f; reading all %zu: %8.1f us\n",
-                favourites, query * 1e6, reads, floor * 1e6, query / floor, favourites + 1, all * 1e6);
+    const double menu = MedianSeconds(repeats, [&] { MenuOnly(std::min<std::size_t>(favourites, 99)); });
+    std::printf("  %4zu favourites: %8.1f us/call; floor (%zu values) %8.1f us; ratio %.2f; "
+                "menu calls alone %6.1f us; reading all %zu: %8.1f us\n",
+                favourites, query * 1e6, reads, floor * 1e6, query / floor, menu * 1e6, favourites + 1, all * 1e6);
   }
 
   store.SetFavourites(5);
