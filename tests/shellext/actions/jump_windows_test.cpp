@@ -9,6 +9,7 @@
 
 #include "action_fixture.h"
 #include "jump.h"
+#include "path_rules.h"
 #include "shell_browser_jump.h"
 #include "temp_dir.h"
 #include "test_windows.h"
@@ -176,6 +177,18 @@ TEST_F(JumpTest, AFolderTheShellCannotParseEndsTheJumpQuietly) {
   TestWindow host(CreateActiveTopLevel("VantorUnparsable"));
   EXPECT_EQ(BrowseHostTo(host.get(), "C:\\no such\\folder here"), BrowseOutcome::kUnparsablePath);
   EXPECT_EQ(BrowseHostTo(host.get(), "C:\\"), BrowseOutcome::kNoBrowser);
+}
+
+TEST_F(JumpTest, APathTheShellCannotParseNeitherNavigatesNorOpensAWindow) {
+  // Windows' file functions drop the trailing blank, the shell's parser does not.
+  const std::string path = favourite_.path() + "\\ ";
+  ActionFixture fixture(kWindowsXp);
+  StoreFavourite(fixture, path);
+  ASSERT_TRUE(IsExistingDirectory(path));
+  TestWindow host(CreateActiveTopLevel("VantorUnparsableJump"));
+  JumpToFavourite(host.get(), 1, fixture.env);
+  EXPECT_TRUE(fixture.programs.starts.empty());
+  EXPECT_TRUE(fixture.messages.texts.empty());
 }
 
 TEST(TypeText, AnEmptyTextSendsNothingAndBytesArriveUnchanged) {
