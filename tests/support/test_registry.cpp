@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <random>
 
 #include "memory_registry.h"
 
@@ -21,7 +22,10 @@ std::string UniqueKeyPath() {
 #else
   const unsigned long pid = 0;
 #endif
-  return "Software\\VantorTest\\" + std::to_string(pid) + "-" + std::to_string(++counter);
+  // Wine reuses process ids: a random part keeps a key left by a crashed run out of the way.
+  static const unsigned long salt = std::random_device{}();
+  return "Software\\VantorTest\\" + std::to_string(pid) + "-" + std::to_string(salt) + "-" +
+         std::to_string(++counter);
 }
 
 class MemoryTestRegistry final : public TestRegistry {
