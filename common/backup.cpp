@@ -78,6 +78,11 @@ FolderList ReadBackupEntries(const IniDocument& doc) {
   return entries;
 }
 
+FolderList ReadBackupFile(const std::string& path) {
+  std::optional<std::string> text = ReadWholeFile(path);
+  return text ? ReadBackupEntries(IniDocument::Parse(*text)) : FolderList();
+}
+
 std::string ComparablePath(std::string_view path) {
   std::string comparable = FoldCase(path);
   if (comparable.empty() || comparable.back() != '\\') comparable += '\\';
@@ -106,11 +111,7 @@ std::size_t MergeBackupEntries(const FolderList& backup, FolderList& list,
 
 std::size_t ImportBackupFile(const std::string& path, FolderList& list, const FolderStore& store,
                              const std::function<void(const FolderEntry&)>& show_row) {
-  std::optional<std::string> text = ReadWholeFile(path);
-  if (!text) return 0;
-  const FolderList backup = ReadBackupEntries(IniDocument::Parse(*text));
-  text.reset();
-  return MergeBackupEntries(backup, list, [&](std::size_t index) {
+  return MergeBackupEntries(ReadBackupFile(path), list, [&](std::size_t index) {
     show_row(list[index]);
     store.WriteStoreValue(AliasValueName(index), list[index].alias);
     store.WriteStoreValue(PathValueName(index), list[index].path);

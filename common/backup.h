@@ -42,6 +42,9 @@ void ExportBackupFile(const std::string& path, const FolderList& list);
 // missing is skipped, since it would cut the store's list short.
 FolderList ReadBackupEntries(const IniDocument& doc);
 
+// The entries of the backup file at `path`; none when it is missing or unreadable.
+FolderList ReadBackupFile(const std::string& path);
+
 // The form in which Import compares paths: a trailing '\' added when missing,
 // ASCII letters upper-cased.
 std::string ComparablePath(std::string_view path);
