@@ -1,6 +1,8 @@
-// The four entry points of the in-process server.
+// The entry points of the in-process server: the four of every COM server and
+// DllInstall for the per-user registration.
 #include <windows.h>
 #include <olectl.h>
+#include <shlobj.h>
 
 #include <new>
 
@@ -38,23 +40,52 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, 
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return shell::module::CanUnload() ? S_OK : S_FALSE; }
 
-extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() try {
+namespace {
+
+HRESULT Register(shell::RegistryRoot classes_root) {
   const std::string module_path = shell::module::ModulePath();
   if (module_path.empty()) return E_FAIL;
   const std::string prog_id = shell::ProgIdFromModulePath(module_path);
   shell::WinRegistryWriter writer;
-  const auto entries =
-      shell::RegistrationEntries(shell::ServerPathForRegistration(module_path), prog_id, shell::IsNtPlatform());
+  const auto entries = shell::RegistrationEntries(shell::ServerPathForRegistration(module_path), prog_id,
+                                                  shell::IsNtPlatform(), classes_root);
   return shell::ApplyRegistration(entries, writer) ? S_OK : E_FAIL;
+}
+
+HRESULT Unregister(shell::RegistryRoot classes_root) {
+  const std::string prog_id = shell::ProgIdFromModulePath(shell::module::ModulePath());
+  shell::WinRegistryWriter writer;
+  shell::ApplyUnregistration(shell::UnregistrationSteps(prog_id, classes_root), writer);
+  return S_OK;
+}
+
+// The shell caches which handlers a class has; tell it they changed.
+HRESULT NotifyShellOnSuccess(HRESULT result) {
+  if (SUCCEEDED(result)) SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  return result;
+}
+
+}  // namespace
+
+extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() try {
+  return NotifyShellOnSuccess(Register(shell::RegistryRoot::kClassesRoot));
 } catch (...) {
   return E_FAIL;
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() try {
-  const std::string prog_id = shell::ProgIdFromModulePath(shell::module::ModulePath());
-  shell::WinRegistryWriter writer;
-  shell::ApplyUnregistration(shell::UnregistrationSteps(prog_id), writer);
-  return S_OK;
+  return NotifyShellOnSuccess(Unregister(shell::RegistryRoot::kClassesRoot));
+} catch (...) {
+  return E_FAIL;
+}
+
+// Registration without administrator rights (regsvr32 /n /i:user): the same class and
+// handler keys under HKEY_CURRENT_USER\Software\Classes, and no approval value.
+extern "C" HRESULT STDAPICALLTYPE DllInstall(BOOL install, PCWSTR command_line) try {
+  if (!shell::IsPerUserCommandLine(command_line)) return E_INVALIDARG;
+  const shell::RegistryRoot user_classes = shell::RegistryRoot::kCurrentUserClasses;
+  return NotifyShellOnSuccess(install ? Register(user_classes)
+                                                    : Unregister(user_classes));
 } catch (...) {
   return E_FAIL;
 }

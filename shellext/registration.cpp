@@ -1,5 +1,6 @@
 #include "registration.h"
 
+#include <string>
 #include <vector>
 
 #include "win_handles.h"
@@ -7,16 +8,56 @@
 namespace vantor::shell {
 namespace {
 
-HKEY RootHandle(RegistryRoot root) {
-  return root == RegistryRoot::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CLASSES_ROOT;
+// A plan key as a predefined key and the path below it.
+struct RealKey {
+  HKEY root;
+  std::string path;
+};
+
+RealKey Resolve(RegistryRoot root, const std::string& key) {
+  switch (root) {
+    case RegistryRoot::kLocalMachine:
+      return {HKEY_LOCAL_MACHINE, key};
+    case RegistryRoot::kCurrentUserClasses:
+      return {HKEY_CURRENT_USER, "Software\\Classes\\" + key};
+    case RegistryRoot::kClassesRoot:
+      break;
+  }
+  return {HKEY_CLASSES_ROOT, key};
+}
+
+// No subkey, and no value but an empty default value.
+bool HoldsNothingOfOthers(HKEY key) {
+  DWORD subkeys = 0, values = 0;
+  if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
+                       nullptr, nullptr) != ERROR_SUCCESS)
+    return false;
+  if (subkeys != 0 || values > 1) return false;
+  if (values == 0) return true;
+  char data[2] = {};
+  DWORD type = 0, size = sizeof data;
+  if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
+    return false;  // the one value is a named one
+  return type == REG_SZ && data[0] == '\0';
+}
+
+void RemoveKeyIfEmpty(const RealKey& target) {
+  bool empty = false;
+  {
+    UniqueRegKey key;
+    if (RegOpenKeyExA(target.root, target.path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return;
+    empty = HoldsNothingOfOthers(key.get());
+  }
+  if (empty) RegDeleteKeyA(target.root, target.path.c_str());
 }
 
 }  // namespace
 
 bool WinRegistryWriter::SetString(const RegistryEntry& entry) {
+  const RealKey target = Resolve(entry.root, entry.key);
   UniqueRegKey key;
-  if (RegCreateKeyExA(RootHandle(entry.root), entry.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_READ | KEY_WRITE, nullptr, key.put(), nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(target.root, target.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+                      nullptr, key.put(), nullptr) != ERROR_SUCCESS)
     return false;
   const char* name = entry.value_name.empty() ? nullptr : entry.value_name.c_str();
   return RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(entry.data.c_str()),
@@ -24,13 +65,17 @@ bool WinRegistryWriter::SetString(const RegistryEntry& entry) {
 }
 
 void WinRegistryWriter::Remove(const RegistryRemoval& removal) {
+  const RealKey target = Resolve(removal.root, removal.key);
+  if (removal.only_if_empty) {
+    RemoveKeyIfEmpty(target);
+    return;
+  }
   if (removal.value_name.empty()) {
-    RegDeleteKeyA(RootHandle(removal.root), removal.key.c_str());
+    RegDeleteKeyA(target.root, target.path.c_str());
     return;
   }
   UniqueRegKey key;
-  if (RegOpenKeyExA(RootHandle(removal.root), removal.key.c_str(), 0, KEY_READ | KEY_WRITE, key.put()) ==
-      ERROR_SUCCESS)
+  if (RegOpenKeyExA(target.root, target.path.c_str(), 0, KEY_READ | KEY_WRITE, key.put()) == ERROR_SUCCESS)
     RegDeleteValueA(key.get(), removal.value_name.c_str());
 }
 

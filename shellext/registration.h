@@ -5,7 +5,8 @@
 
 namespace vantor::shell {
 
-// Writes into and removes from the real HKEY_CLASSES_ROOT / HKEY_LOCAL_MACHINE.
+// Writes into and removes from the real HKEY_CLASSES_ROOT / HKEY_LOCAL_MACHINE and
+// HKEY_CURRENT_USER\Software\Classes.
 class WinRegistryWriter final : public RegistryWriter {
  public:
   bool SetString(const RegistryEntry& entry) override;

@@ -18,11 +18,21 @@ std::string ClassKey() { return std::string("CLSID\\") + kHandlerClsid; }
 const char* const kHandlerParents[] = {"*\\shellex", "Directory\\Background\\ShellEx", "Directory\\ShellEx",
                                        "Drive\\ShellEx", "Folder\\ShellEx"};
 
+// What a per-user registration may have created around the class and handler keys.
+const char* const kPerUserParents[] = {
+    "CLSID",
+    "*\\shellex\\ContextMenuHandlers", "*\\shellex", "*",
+    "Directory\\Background\\ShellEx\\ContextMenuHandlers", "Directory\\Background\\ShellEx", "Directory\\Background",
+    "Directory\\ShellEx\\ContextMenuHandlers", "Directory\\ShellEx", "Directory",
+    "Drive\\ShellEx\\ContextMenuHandlers", "Drive\\ShellEx", "Drive",
+    "Folder\\ShellEx\\ContextMenuHandlers", "Folder\\ShellEx", "Folder",
+};
+
 }  // namespace
 
 std::vector<RegistryEntry> RegistrationEntries(const std::string& server_path, const std::string& prog_id,
-                                               bool nt_platform) {
-  const RegistryRoot hkcr = RegistryRoot::kClassesRoot;
+                                               bool nt_platform, RegistryRoot classes_root) {
+  const RegistryRoot hkcr = classes_root;
   const std::string class_key = ClassKey();
   std::vector<RegistryEntry> entries = {
       {hkcr, class_key, "", ""},
@@ -38,12 +48,13 @@ std::vector<RegistryEntry> RegistrationEntries(const std::string& server_path, c
     entries.push_back({hkcr, handlers, "", ""});
     entries.push_back({hkcr, handlers + "\\VTShellExt", "", kHandlerClsid});
   }
-  if (nt_platform) entries.push_back({RegistryRoot::kLocalMachine, kApprovedKey, kHandlerClsid, kHandlerClassName});
+  if (nt_platform && classes_root == RegistryRoot::kClassesRoot)
+    entries.push_back({RegistryRoot::kLocalMachine, kApprovedKey, kHandlerClsid, kHandlerClassName});
   return entries;
 }
 
-std::vector<RegistryRemoval> UnregistrationSteps(const std::string& prog_id) {
-  const RegistryRoot hkcr = RegistryRoot::kClassesRoot;
+std::vector<RegistryRemoval> UnregistrationSteps(const std::string& prog_id, RegistryRoot classes_root) {
+  const RegistryRoot hkcr = classes_root;
   const std::string class_key = ClassKey();
   std::vector<RegistryRemoval> steps = {
       {hkcr, class_key + "\\ProgID", ""},
@@ -54,8 +65,26 @@ std::vector<RegistryRemoval> UnregistrationSteps(const std::string& prog_id) {
   };
   for (const char* parent : kHandlerParents)
     steps.push_back({hkcr, std::string(parent) + "\\ContextMenuHandlers\\VTShellExt", ""});
-  steps.push_back({RegistryRoot::kLocalMachine, kApprovedKey, kHandlerClsid});
+  if (classes_root == RegistryRoot::kClassesRoot) {
+    steps.push_back({RegistryRoot::kLocalMachine, kApprovedKey, kHandlerClsid});
+    return steps;
+  }
+  // Innermost first, so that a parent is tested after its children are gone.
+  for (const char* key : kPerUserParents) steps.push_back({hkcr, key, "", true});
   return steps;
+}
+
+bool IsPerUserCommandLine(const wchar_t* command_line) {
+  if (!command_line) return false;
+  const wchar_t* const expected = L"user";
+  std::size_t i = 0;
+  for (; command_line[i] != L'\0'; ++i) {
+    if (expected[i] == L'\0') return false;
+    wchar_t c = command_line[i];
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    if (c != expected[i]) return false;
+  }
+  return expected[i] == L'\0';
 }
 
 bool ApplyRegistration(const std::vector<RegistryEntry>& entries, RegistryWriter& writer) {

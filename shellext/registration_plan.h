@@ -11,7 +11,10 @@ inline constexpr const char* kHandlerClsid = "{3FF0AAD4-EF61-4409-B47C-62CD81A6D
 inline constexpr const char* kHandlerClassName = "KXContextMenu";
 inline constexpr const char* kApprovedKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 
-enum class RegistryRoot { kClassesRoot, kLocalMachine };
+// kClassesRoot is the machine-wide class registration (HKEY_CLASSES_ROOT);
+// kCurrentUserClasses is HKEY_CURRENT_USER\Software\Classes, writable without
+// administrator rights.
+enum class RegistryRoot { kClassesRoot, kLocalMachine, kCurrentUserClasses };
 
 struct RegistryEntry {
   RegistryRoot root;
@@ -27,8 +30,11 @@ struct RegistryRemoval {
   RegistryRoot root;
   std::string key;
   std::string value_name;  // empty: delete the key; otherwise: delete this value of the key
+  // Delete the key only when nothing but our own traces is left in it: no subkey and
+  // no value other than an empty default value.
+  bool only_if_empty = false;
   bool operator==(const RegistryRemoval& o) const {
-    return root == o.root && key == o.key && value_name == o.value_name;
+    return root == o.root && key == o.key && value_name == o.value_name && only_if_empty == o.only_if_empty;
   }
 };
 
@@ -36,12 +42,22 @@ struct RegistryRemoval {
 // its extension, a full stop, the class name.
 std::string ProgIdFromModulePath(const std::string& module_path);
 
-// The entries in the order written. `server_path` is the path to record (already
-// shortened when it has a blank); the approval entry only on the NT platform.
+// The entries in the order written, the class and handler keys under `classes_root`.
+// `server_path` is the path to record (already shortened when it has a blank). The
+// approval entry only for the machine-wide registration on the NT platform.
 std::vector<RegistryEntry> RegistrationEntries(const std::string& server_path, const std::string& prog_id,
-                                               bool nt_platform);
+                                               bool nt_platform,
+                                               RegistryRoot classes_root = RegistryRoot::kClassesRoot);
 
-std::vector<RegistryRemoval> UnregistrationSteps(const std::string& prog_id);
+// Machine-wide: the class keys, the five handler keys and the approval value; the
+// intermediate keys stay. Per user (kCurrentUserClasses): the same class and handler
+// keys, then the intermediate keys and their parents that are left empty, so that the
+// user's classes are as they were before the per-user registration.
+std::vector<RegistryRemoval> UnregistrationSteps(const std::string& prog_id,
+                                                 RegistryRoot classes_root = RegistryRoot::kClassesRoot);
+
+// The one command line DllInstall accepts: "user", in any case.
+bool IsPerUserCommandLine(const wchar_t* command_line);
 
 class RegistryWriter {
  public:

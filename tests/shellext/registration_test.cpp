@@ -9,6 +9,7 @@
 
 #include "handler_fixture.h"
 #include "registration_plan.h"
+#include "registry_probe.h"
 #include "temp_dir.h"
 
 namespace vantor::testing {
@@ -17,30 +18,6 @@ namespace {
 using shell::RegistryEntry;
 using shell::RegistryRemoval;
 using shell::RegistryRoot;
-
-HKEY Root(RegistryRoot root) { return root == RegistryRoot::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CLASSES_ROOT; }
-
-bool KeyExists(RegistryRoot root, const std::string& key) {
-  HKEY handle = nullptr;
-  if (RegOpenKeyExA(Root(root), key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
-  RegCloseKey(handle);
-  return true;
-}
-
-// The string value, or "<missing>".
-std::string ReadString(RegistryRoot root, const std::string& key, const std::string& name) {
-  char buffer[2048] = {};
-  DWORD size = sizeof buffer;
-  DWORD type = 0;
-  HKEY handle = nullptr;
-  if (RegOpenKeyExA(Root(root), key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return "<missing>";
-  LONG rc = RegQueryValueExA(handle, name.empty() ? nullptr : name.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(handle);
-  if (rc != ERROR_SUCCESS) return "<missing>";
-  if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
-  return buffer;
-}
 
 void ExpectRegistered(const std::vector<RegistryEntry>& entries) {
   for (const RegistryEntry& e : entries)
@@ -120,22 +97,6 @@ TEST_F(RegistrationTest, PathWithABlankIsRecordedInShortFormAndTheProgIdFollowsT
     ASSERT_EQ(server.Unregister(), S_OK);
     EXPECT_FALSE(KeyExists(RegistryRoot::kClassesRoot, "Other Name.KXContextMenu"));
   }
-}
-
-// Runs a program of the prefix and waits for it.
-DWORD RunAndWait(const std::string& command_line) {
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  std::string line = command_line;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return 0xFFFFFFFF;
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = 0xFFFFFFFF;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
 }
 
 TEST_F(RegistrationTest, Regsvr32RegistersAndUnregistersAndComCreatesTheHandler) {

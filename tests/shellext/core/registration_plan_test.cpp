@@ -95,5 +95,63 @@ TEST(RegistrationPlan, ARefusedEntryStopsRegistrationWithTheEarlierOnesKept) {
   EXPECT_EQ(all.written, entries);
 }
 
+TEST(RegistrationPlan, PerUserEntriesAreTheClassAndHandlerEntriesUnderTheUsersClassesWithoutApproval) {
+  const auto machine = RegistrationEntries("C:\\V.dll", "V.KXContextMenu", true);
+  for (const bool nt : {true, false}) {
+    const auto user = RegistrationEntries("C:\\V.dll", "V.KXContextMenu", nt, RegistryRoot::kCurrentUserClasses);
+    ASSERT_EQ(user.size(), machine.size() - 1);
+    for (std::size_t i = 0; i < user.size(); ++i) {
+      RegistryEntry expected = machine[i];
+      expected.root = RegistryRoot::kCurrentUserClasses;
+      EXPECT_EQ(user[i], expected) << i;
+    }
+  }
+}
+
+TEST(RegistrationPlan, PerUserUnregistrationRemovesTheSameKeysThenWhatIsLeftEmptyAndNoApproval) {
+  const RegistryRoot cu = RegistryRoot::kCurrentUserClasses;
+  const auto machine = UnregistrationSteps("P.KXContextMenu");
+  const auto user = UnregistrationSteps("P.KXContextMenu", cu);
+  ASSERT_GT(user.size(), machine.size() - 1);
+  for (std::size_t i = 0; i + 1 < machine.size(); ++i) {
+    RegistryRemoval expected = machine[i];
+    expected.root = cu;
+    EXPECT_EQ(user[i], expected) << i;
+  }
+  const std::vector<RegistryRemoval> pruned(user.begin() + (machine.size() - 1), user.end());
+  for (const RegistryRemoval& step : pruned) {
+    EXPECT_EQ(step.root, cu) << step.key;
+    EXPECT_TRUE(step.only_if_empty) << step.key;
+    EXPECT_TRUE(step.value_name.empty()) << step.key;
+  }
+  // Every key on the way to a handler key is offered for removal, children before parents.
+  auto position = [&](const std::string& key) {
+    for (std::size_t i = 0; i < pruned.size(); ++i)
+      if (pruned[i].key == key) return static_cast<int>(i);
+    return -1;
+  };
+  EXPECT_GE(position("CLSID"), 0);
+  for (const char* chain : {"*\\shellex", "Directory\\Background\\ShellEx", "Directory\\ShellEx", "Drive\\ShellEx",
+                            "Folder\\ShellEx"}) {
+    std::string key = std::string(chain) + "\\ContextMenuHandlers";
+    int previous = -1;
+    for (;;) {
+      const int at = position(key);
+      EXPECT_GT(at, previous) << key;
+      previous = at;
+      const std::size_t cut = key.rfind('\\');
+      if (cut == std::string::npos) break;
+      key.erase(cut);
+    }
+  }
+}
+
+TEST(RegistrationPlan, PerUserCommandLineIsUserInAnyCase) {
+  for (const wchar_t* accepted : {L"user", L"USER", L"User", L"uSeR"}) EXPECT_TRUE(IsPerUserCommandLine(accepted));
+  for (const wchar_t* refused : {static_cast<const wchar_t*>(nullptr), L"", L"use", L"users", L" user", L"user ",
+                                 L"/user", L"machine", L"u\u00DFer"})
+    EXPECT_FALSE(IsPerUserCommandLine(refused)) << (refused ? "non-null" : "null");
+}
+
 }  // namespace
 }  // namespace vantor::shell
