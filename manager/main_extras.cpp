@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "backup_commands.h"
+#include "errors.h"
 #include "main_form.h"
 #include "options_dialog.h"
 #include "strings.h"
@@ -39,9 +40,31 @@ extras::BackupTexts BackupTexts() {
 
 }  // namespace
 
+// The import merges into the store's list as it is now (another process may have
+// appended to it since the window last looked), writes each new entry straight to the
+// store and shows the rows once at the end: appending row by row through the window
+// would read the store and compare the rows again per entry, which makes a large
+// backup take quadratic time.
 void TfrmMain::bImportClick() {
-  extras::ImportCommand(handle(), DialogsOf(*this).OpenDialog1, BackupTexts(), Rows(),
-                        [this](const FolderEntry& entry) { AppendEntry(entry); });
+  FolderList base = Rows();
+  try {
+    base = Store().ReadFolderList();
+  } catch (const UserError&) {
+    // A value of a wrong type was reported at start; merge into the rows shown.
+  }
+  const FolderStore& store = Store();
+  const std::size_t appended = extras::ImportCommand(
+      handle(), DialogsOf(*this).OpenDialog1, BackupTexts(), std::move(base),
+      [&store](std::size_t index, const FolderEntry& entry) {
+        store.WriteStoreValue(AliasValueName(index), entry.alias);
+        store.WriteStoreValue(PathValueName(index), entry.path);
+      });
+  if (appended == 0) return;
+  try {
+    tbRefreshClick();  // the rows become the store's list; the current entry stays
+  } catch (...) {
+    // Import reports nothing; the rows read before a bad value are shown.
+  }
 }
 
 void TfrmMain::bExportClick() {

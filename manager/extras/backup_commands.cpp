@@ -24,7 +24,7 @@ bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, con
 }
 
 std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
-                          const std::function<void(const FolderEntry&)>& append) {
+                          const std::function<void(std::size_t index, const FolderEntry& entry)>& append) {
   dialog.SetTitle(texts.import_title);
   dialog.SetFilter(kBackupFilter);
   if (!dialog.Execute(owner)) return 0;
@@ -32,7 +32,7 @@ std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& tex
   try {
     MergeBackupEntries(ReadBackupFile(dialog.file_name()), rows, [&](std::size_t index) {
       ++appended;
-      append(rows[index]);
+      append(index, rows[index]);
     });
   } catch (...) {
     // An import ends silently at its first error; the rows appended so far stay.

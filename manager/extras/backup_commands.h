@@ -30,10 +30,11 @@ bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, con
                    const MessageBoxFunction& message_box);
 
 // Import: asks for a backup in `dialog` and merges it into the list whose rows are
-// `rows`: `append` adds each new entry as a row and writes it to the store
-// (WriteStoreValue N<i>, then P<i>). Any error ends the import silently; what was
-// appended before stays. Returns the number of entries appended.
+// `rows`: `append` gets each new entry with the index it takes (the rows before it
+// plus the ones appended so far) and writes it (WriteStoreValue N<i>, then P<i>).
+// Any error ends the import silently; what was appended before stays. Returns the
+// number of entries handed to `append`, the one that failed included.
 std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
-                          const std::function<void(const FolderEntry&)>& append);
+                          const std::function<void(std::size_t index, const FolderEntry& entry)>& append);
 
 }  // namespace vantor::extras

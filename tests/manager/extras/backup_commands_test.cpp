@@ -61,11 +61,12 @@ class BackupCommands : public ::testing::Test {
   std::vector<FolderEntry> Import(const std::string& name, FolderList& rows) {
     std::vector<FolderEntry> shown;
     WindowAnswerer dialog(kTexts.import_title, [&](HWND window) { ChooseFile(window, name); });
-    extras::ImportCommand(nullptr, open_, kTexts, rows, [&](const FolderEntry& entry) {
+    extras::ImportCommand(nullptr, open_, kTexts, rows, [&](std::size_t index, const FolderEntry& entry) {
+      EXPECT_EQ(index, rows.size());
       rows.push_back(entry);
       shown.push_back(entry);
-      store_.WriteStoreValue(AliasValueName(rows.size() - 1), entry.alias);
-      store_.WriteStoreValue(PathValueName(rows.size() - 1), entry.path);
+      store_.WriteStoreValue(AliasValueName(index), entry.alias);
+      store_.WriteStoreValue(PathValueName(index), entry.path);
     });
     EXPECT_TRUE(dialog.answered());
     return shown;
@@ -152,7 +153,7 @@ TEST_F(BackupCommands, AnExportErrorNamesTheFileAndCancelWritesNothing) {
       UserError);
   WindowAnswerer dialog(kTexts.import_title, [&](HWND window) { PressButton(window, IDCANCEL); });
   FolderList rows;
-  EXPECT_EQ(extras::ImportCommand(nullptr, open_, kTexts, rows, [](const FolderEntry&) {}), 0u);
+  EXPECT_EQ(extras::ImportCommand(nullptr, open_, kTexts, rows, [](std::size_t, const FolderEntry&) {}), 0u);
   EXPECT_FALSE(registry_->KeyExists());
 }
 

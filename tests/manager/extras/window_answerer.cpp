@@ -68,12 +68,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
   return true;
 }
 
-std::string WindowText(HWND window) {
-  char text[4096] = "";
-  const LRESULT length = SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return std::string(text, static_cast<std::size_t>(length));
-}
-
 std::vector<std::string> ChildTexts(HWND parent, const char* window_class) {
   std::vector<std::string> texts;
   for (HWND child = FindWindowExA(parent, nullptr, window_class, nullptr); child;

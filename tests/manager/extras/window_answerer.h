@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "ui_driver.h"  // WindowText
+
 namespace vantor::testing {
 
 class WindowAnswerer {
@@ -35,7 +37,6 @@ bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 10000);
 // A visible top-level window of this process with that caption, or nullptr.
 HWND FindOwnWindow(const std::string& caption);
 
-std::string WindowText(HWND window);
 // The texts of a window's children of one window class, in z order.
 std::vector<std::string> ChildTexts(HWND parent, const char* window_class);
 
