@@ -84,8 +84,7 @@ extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() try {
 extern "C" HRESULT STDAPICALLTYPE DllInstall(BOOL install, PCWSTR command_line) try {
   if (!shell::IsPerUserCommandLine(command_line)) return E_INVALIDARG;
   const shell::RegistryRoot user_classes = shell::RegistryRoot::kCurrentUserClasses;
-  return NotifyShellOnSuccess(install ? Register(user_classes)
-                                                    : Unregister(user_classes));
+  return NotifyShellOnSuccess(install ? Register(user_classes) : Unregister(user_classes));
 } catch (...) {
   return E_FAIL;
 }

@@ -4,9 +4,12 @@
 // (Wine does not merge that key into HKEY_CLASSES_ROOT, so the COM runtime cannot
 // create the handler from a per-user registration here.)
 #include <windows.h>
+#include <shlobj.h>
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -165,6 +168,77 @@ TEST_F(UserRegistrationTest, Regsvr32RegistersAndUnregistersForTheCurrentUser) {
   EXPECT_FALSE(KeyExists(RegistryRoot::kCurrentUserClasses, handler_key));
   EXPECT_FALSE(KeyExists(RegistryRoot::kCurrentUserClasses, kProgId));
   EXPECT_EQ(MachineState(), machine_before);
+}
+
+// A hidden window registered for the shell's association-change notices (the only
+// event it asks for), counting what arrives, posted or sent.
+class AssociationChangeWatcher {
+ public:
+  AssociationChangeWatcher() {
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = &AssociationChangeWatcher::Procedure;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = "VantorAssociationWatcher";
+    RegisterClassA(&window_class);
+    window_ = CreateWindowExA(0, window_class.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              window_class.hInstance, nullptr);
+    SHChangeNotifyEntry everything = {nullptr, TRUE};
+    registration_ = SHChangeNotifyRegister(window_, SHCNRF_ShellLevel | SHCNRF_InterruptLevel, SHCNE_ASSOCCHANGED,
+                                           kMessage, 1, &everything);
+  }
+  ~AssociationChangeWatcher() {
+    if (registration_) SHChangeNotifyDeregister(registration_);
+    if (window_) DestroyWindow(window_);
+  }
+  AssociationChangeWatcher(const AssociationChangeWatcher&) = delete;
+  AssociationChangeWatcher& operator=(const AssociationChangeWatcher&) = delete;
+
+  bool ready() const { return window_ && registration_; }
+  // The notices that arrived since the last call.
+  int Take() {
+    const DWORD until = GetTickCount() + 300;
+    do {
+      MSG message;
+      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+      Sleep(10);
+    } while (GetTickCount() < until);
+    return std::exchange(received_, 0);
+  }
+
+ private:
+  static constexpr UINT kMessage = WM_APP + 7;
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == kMessage) {
+      ++received_;
+      return 0;
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
+  }
+  static inline int received_ = 0;
+  HWND window_ = nullptr;
+  ULONG registration_ = 0;
+};
+
+TEST_F(UserRegistrationTest, EveryRegistrationThatSucceedsTellsTheShellAndARefusedOneDoesNot) {
+  AssociationChangeWatcher watcher;
+  ASSERT_TRUE(watcher.ready());
+  watcher.Take();
+  const struct {
+    const char* what;
+    std::function<HRESULT()> call;
+    HRESULT result;
+    int notices;
+  } cases[] = {
+      {"per-user register", [&] { return Install(server_, TRUE, L"user"); }, S_OK, 1},
+      {"per-user unregister", [&] { return Install(server_, FALSE, L"user"); }, S_OK, 1},
+      {"refused command line", [&] { return Install(server_, TRUE, L"all"); }, E_INVALIDARG, 0},
+      {"register", [&] { return server_.Register(); }, S_OK, 1},
+      {"unregister", [&] { return server_.Unregister(); }, S_OK, 1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.call(), c.result) << c.what;
+    EXPECT_EQ(watcher.Take(), c.notices) << c.what;
+  }
 }
 
 }  // namespace
