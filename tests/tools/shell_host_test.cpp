@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "handler_fixture.h"
+#include "host_run.h"
 #include "temp_dir.h"
 
 namespace vantor::testing {
@@ -20,57 +21,11 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsSupersetOf;
 
-struct HostRun {
-  DWORD exit_code = 0xFFFFFFFF;
-  std::vector<std::string> lines;
-};
+using vantor::testing::HostRun;
 
 HostRun RunHost(const std::string& arguments) {
-  HostRun run;
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE read = nullptr, write = nullptr;
-  if (!CreatePipe(&read, &write, &inherit, 0)) return run;
-  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = write;
-  startup.hStdError = write;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  PROCESS_INFORMATION process = {};
-  std::string line = "\"" + BuiltHostPath() + "\" " + arguments;
-  const BOOL started =
-      CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-  CloseHandle(write);
-  if (!started) {
-    CloseHandle(read);
-    return run;
-  }
-  std::string output;
-  std::thread reader([&] {
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0) output.append(buffer, got);
-  });
-  if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
-    ADD_FAILURE() << "the host did not end: " << arguments;
-    TerminateProcess(process.hProcess, 0xDEAD);
-    WaitForSingleObject(process.hProcess, 5000);
-  }
-  reader.join();
-  CloseHandle(read);
-  GetExitCodeProcess(process.hProcess, &run.exit_code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  std::size_t start = 0;
-  while (start < output.size()) {
-    std::size_t end = output.find('\n', start);
-    if (end == std::string::npos) end = output.size();
-    std::string text = output.substr(start, end - start);
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    run.lines.push_back(text);
-    start = end + 1;
-  }
+  HostRun run = vantor::testing::RunHost(arguments, std::string(), 30000);
+  if (run.exit_code == 0xDEAD) ADD_FAILURE() << "the host did not end: " << arguments;
   return run;
 }
 

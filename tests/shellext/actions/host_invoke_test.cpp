@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "handler_fixture.h"
+#include "host_run.h"
 #include "temp_dir.h"
 
 namespace vantor::shell::testing {
@@ -18,74 +19,13 @@ using vantor::testing::BuiltDllPath;
 using vantor::testing::BuiltHostPath;
 using vantor::testing::TempDir;
 
-struct HostRun {
-  DWORD exit_code = 0xFFFFFFFF;
-  std::vector<std::string> lines;
-  bool Has(const std::string& line) const { return std::find(lines.begin(), lines.end(), line) != lines.end(); }
-  std::vector<std::string> Starting(const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (const std::string& line : lines)
-      if (line.rfind(prefix, 0) == 0) found.push_back(line);
-    return found;
-  }
-};
+using vantor::testing::HostRun;
 
-void PrintTo(const HostRun& run, std::ostream* out) {
-  *out << "exit " << run.exit_code;
-  for (const std::string& line : run.lines) *out << "\n  " << line;
-}
-
-class Handle {
- public:
-  explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
-  ~Handle() {
-    if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
-
-// The host writes into a file, not a pipe: Wine's helper processes that the host
-// may start inherit its output and would keep a pipe open long after it ended.
+// Each argument quoted, as the host's command line.
 HostRun RunHost(const std::vector<std::string>& arguments, const std::string& directory) {
-  std::string line = "\"" + BuiltHostPath() + "\"";
+  std::string line;
   for (const std::string& argument : arguments) line += " \"" + argument + "\"";
-  TempDir output_dir;
-  const std::string output_path = output_dir.File("host-output.txt");
-  HostRun run;
-  {
-    SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    Handle output(CreateFileA(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (output.get() == INVALID_HANDLE_VALUE) return run;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = output.get();
-    startup.hStdError = output.get();
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, directory.c_str(), &startup,
-                        &process))
-      return run;
-    Handle process_handle(process.hProcess), thread_handle(process.hThread);
-    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
-    GetExitCodeProcess(process.hProcess, &run.exit_code);
-  }
-  const std::string output = vantor::testing::ReadTextFile(output_path);
-  std::size_t start = 0;
-  while (start < output.size()) {
-    std::size_t end = output.find('\n', start);
-    if (end == std::string::npos) end = output.size();
-    std::string text = output.substr(start, end - start);
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    run.lines.push_back(text);
-    start = end + 1;
-  }
-  return run;
+  return vantor::testing::RunHost(line, directory);
 }
 
 // The host's HKEY_CURRENT_USER is redirected to this key; the store lies below it.
