@@ -35,9 +35,12 @@ if [ -z "$window" ]; then
   kill "$runner" 2>/dev/null || true
   exit 1
 fi
-sleep 1.5  # let it paint
+sleep 4  # let it and the tip of the day paint
 mkdir -p build
-DISPLAY=$display import -window "$window" build/screenshot.png
+# The screen, cut to the window: the tip of the day stands over it.
+geometry=$(DISPLAY=$display xdotool getwindowgeometry --shell "$window")
+eval "$geometry"
+DISPLAY=$display import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage build/screenshot.png
 echo "Screenshot saved to build/screenshot.png"
 # Close the manager as a user would: its title bar's close button.
 DISPLAY=$display xdotool mousemove --window "$window" 522 15 click 1 2>/dev/null || true
