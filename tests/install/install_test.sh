@@ -54,6 +54,10 @@ check "shell host creates the handler from the installed DLL" grep -q '^item .*V
 "${W[@]}" cmd /c start "" 'C:\VantorTest\All\Vantor.exe'
 check "manager started from the installed folder records its path" \
   wait_for 30 bash -c "[ \"\$('${W[0]}' --state '$state' reg query 'HKCU\\Software\\Vantor' /v Setting 2>/dev/null | tr -d '\r' | sed -n 's/^ *Setting *REG_SZ *//p')\" = 'C:\\VantorTest\\All\\Vantor.exe' ]"
+saves_options() {  # the tip of the day's choice changed and closed: the manager writes options.ini
+  "${W[@]}" "$win64/tests/answer_tips.exe" && wait_for 15 grep -q 'ShowTips=0' "$1/options.ini"
+}
+check "manager installed for all users saves its options" saves_options "$dir"
 "${W[@]}" taskkill /f /im Vantor.exe >/dev/null 2>&1
 
 "${W[@]}" 'C:\VantorTest\All\Uninstall.exe' /S
@@ -67,6 +71,9 @@ check "per-user class under HKCU\\Software\\Classes" \
   test "$(reg_default "HKCU\\Software\\Classes\\CLSID\\$clsid\\InprocServer32")" = 'C:\VantorTest\Me\VTShellExt.dll'
 check "per-user install writes nothing under HKLM\\Software\\Classes" \
   bash -c "! '${W[0]}' --state '$state' reg query 'HKLM\\Software\\Classes\\CLSID\\$clsid' >/dev/null 2>&1"
+"${W[@]}" cmd /c start "" 'C:\VantorTest\Me\Vantor.exe'
+check "manager installed for the current user saves its options" saves_options "$drive_c/VantorTest/Me"
+"${W[@]}" taskkill /f /im Vantor.exe >/dev/null 2>&1
 "${W[@]}" 'C:\VantorTest\Me\Uninstall.exe' /S
 check "per-user uninstall removes the class" \
   wait_for 30 bash -c "! '${W[0]}' --state '$state' reg query 'HKCU\\Software\\Classes\\CLSID\\$clsid' >/dev/null 2>&1"
