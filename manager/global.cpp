@@ -3,28 +3,11 @@
 #include <shlobj.h>
 
 #include "application.h"
+#include "com_ref.h"
 #include "rirovir_unit.h"
 
 namespace vantor {
 namespace {
-
-// Releases a COM interface at scope end.
-template <typename Interface>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() {
-    if (pointer_) pointer_->Release();
-  }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  Interface** out() { return &pointer_; }
-  Interface* get() const { return pointer_; }
-  Interface* operator->() const { return pointer_; }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 // Frees a block of the shell's task allocator at scope end.
 class TaskMemory {
@@ -79,14 +62,14 @@ bool BrowseForFolder(const std::string& title, const std::wstring& root, std::st
   if (!CheckPath(path)) path.clear();
   BROWSEINFOA info{};
   ComRef<IMalloc> allocator;
-  if (FAILED(SHGetMalloc(allocator.out())) || !allocator.get()) return false;
+  if (FAILED(SHGetMalloc(allocator.Receive())) || !allocator.get()) return false;
   TaskMemory display_name(*allocator.get(), allocator->Alloc(MAX_PATH));
   if (!display_name.get()) return false;
   HWND owner = ui::Application::Instance().Handle();
 
   ComRef<IShellFolder> desktop;
   LPITEMIDLIST root_list = nullptr;
-  if (!root.empty() && SUCCEEDED(SHGetDesktopFolder(desktop.out())) && desktop.get())
+  if (!root.empty() && SUCCEEDED(SHGetDesktopFolder(desktop.Receive())) && desktop.get())
     desktop->ParseDisplayName(owner, nullptr, const_cast<wchar_t*>(root.c_str()), nullptr, &root_list, nullptr);
   TaskMemory root_memory(*allocator.get(), root_list);
 

@@ -5,33 +5,11 @@
 
 #include <vector>
 
+#include "com_ref.h"
 #include "jump.h"
 
 namespace vantor::shell {
 namespace {
-
-// Releases one COM reference that this code owns.
-template <typename Interface>
-class OwnedReference {
- public:
-  OwnedReference() = default;
-  ~OwnedReference() {
-    if (pointer_) pointer_->Release();
-  }
-  OwnedReference(const OwnedReference&) = delete;
-  OwnedReference& operator=(const OwnedReference&) = delete;
-  Interface** Receive() { return &pointer_; }
-  // Takes a pointer handed out without a reference for us and adds our own.
-  void Borrow(Interface* pointer) {
-    pointer_ = pointer;
-    if (pointer_) pointer_->AddRef();
-  }
-  Interface* operator->() const { return pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 class ItemIdList {
  public:
@@ -57,7 +35,7 @@ std::wstring WideFromAnsi(const std::string& text) {
 }  // namespace
 
 BrowseOutcome BrowseHostTo(HWND host, const std::string& path) {
-  OwnedReference<IShellFolder> desktop;
+  ComRef<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.Receive())) || !desktop) return BrowseOutcome::kUnparsablePath;
   std::wstring wide_path = WideFromAnsi(path);
   ItemIdList folder;
@@ -67,7 +45,7 @@ BrowseOutcome BrowseHostTo(HWND host, const std::string& path) {
 
   // The answer carries no reference for the caller: take one of our own while
   // using it, so releasing it afterwards leaves the host's own reference alone.
-  OwnedReference<IShellBrowser> browser;
+  ComRef<IShellBrowser> browser;
   browser.Borrow(reinterpret_cast<IShellBrowser*>(SendMessageA(host, kBrowserQuery, 0, 0)));
   if (!browser) return BrowseOutcome::kNoBrowser;
   browser->BrowseObject(folder.get(), SBSP_DEFBROWSER | SBSP_DEFMODE | SBSP_ABSOLUTE);
