@@ -5,10 +5,10 @@
 
 #include "command_dispatch.h"
 #include "favourites.h"
-#include "folder_test.h"
 #include "folder_store.h"
 #include "menu_builder.h"
 #include "module.h"
+#include "path_rules.h"
 #include "selection.h"
 
 namespace vantor::shell {
@@ -93,7 +93,7 @@ HRESULT ContextMenu::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) noex
 }
 
 MenuLayout ContextMenu::CurrentLayout() const {
-  return ChooseLayout(selection_, [](const std::string& path) { return IsExistingFolder(path); });
+  return ChooseLayout(selection_, [](const std::string& path) { return IsExistingDirectory(path); });
 }
 
 HRESULT ContextMenu::QueryContextMenu(HMENU menu, UINT, UINT id_first, UINT id_last, UINT flags) noexcept try {
