@@ -8,15 +8,22 @@
 //   invoke 0x00000000              InvokeCommand's result (--invoke, --verb)
 //   message <text>                 a "Vantor" message box, answered with OK (--answer-messages)
 //   folder <path>                  the Open dialog's folder after the command (--open-dialog)
+//   sweep <offset> message <text>  a message box that the invocation of that offset showed (--sweep)
+//   sweep <offset> result 0x...    an invocation of that offset that did not return S_OK (--sweep)
+//   sweep results 0x...=<count>... how many invocations returned each result (--sweep)
+//   sweep ms <milliseconds>        how long the sweep took (--sweep)
+//   sweep floor ms <milliseconds>  65536 reads of a P value (open, read, close) in the same run (--sweep-floor)
 // The exit code is 0 when every call could be made, 2 for bad arguments, 1 otherwise.
 #include <windows.h>
 #include <commdlg.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <optional>
 #include <string>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include "shell_session.h"
@@ -32,6 +39,8 @@ struct Options {
   std::string register_dll, unregister_dll, store_root;
   std::vector<std::string> selection;
   bool drop_list = false;
+  std::optional<vantor::host::OddData> odd_data;
+  std::string window_class;
   bool no_data_object = true;
   UINT flags = CMF_NORMAL;
   UINT id_first = 1, id_last = 0x7FFF;
@@ -42,6 +51,7 @@ struct Options {
   std::vector<long> invoke;
   std::vector<std::string> verbs;
   bool answer_messages = false, open_dialog = false, show = false, no_query = false, no_session = false;
+  bool sweep = false, sweep_floor = false;
 };
 
 void Line(const std::string& text) {
@@ -72,6 +82,14 @@ bool ParseArguments(int argc, char** argv, Options& o) {
     else if (a == "--store-root") { const char* v = next(); if (!v) return false; o.store_root = v; }
     else if (a == "--select") { const char* v = next(); if (!v) return false; o.selection.push_back(v); o.no_data_object = false; }
     else if (a == "--drop-list") o.drop_list = true;
+    else if (a == "--odd-data") {
+      const char* v = next();
+      vantor::host::OddData kind;
+      if (!v || !vantor::host::ParseOddData(v, kind)) return false;
+      o.odd_data = kind;
+      o.no_data_object = false;
+    }
+    else if (a == "--window-class") { const char* v = next(); if (!v) return false; o.window_class = v; }
     else if (a == "--flags") { if (!number(n)) return false; o.flags = static_cast<UINT>(n); }
     else if (a == "--first") { if (!number(n)) return false; o.id_first = static_cast<UINT>(n); }
     else if (a == "--last") { if (!number(n)) return false; o.id_last = static_cast<UINT>(n); }
@@ -83,6 +101,8 @@ bool ParseArguments(int argc, char** argv, Options& o) {
     else if (a == "--invoke") { if (!number(n)) return false; o.invoke.push_back(static_cast<long>(n)); }
     else if (a == "--verb") { const char* v = next(); if (!v) return false; o.verbs.push_back(v); }
     else if (a == "--answer-messages") o.answer_messages = true;
+    else if (a == "--sweep") o.sweep = o.answer_messages = true;
+    else if (a == "--sweep-floor") o.sweep_floor = true;
     else if (a == "--open-dialog") o.open_dialog = true;
     else if (a == "--show") o.show = true;
     else if (a == "--no-query") o.no_query = true;
@@ -97,10 +117,15 @@ void Usage() {
       "usage: vtshellhost [--register DLL] [--unregister DLL] [--clsid CLSID] [--store-root SUBKEY]\n"
       "         [--select PATH]... [--drop-list] [--flags N] [--first N] [--last N] [--host-item TEXT]...\n"
       "         [--no-query] [--help-text OFFSET]... [--help-text-w OFFSET]... [--help-size N]\n"
-      "         [--hwnd 0xHWND] [--invoke OFFSET]... [--verb TEXT]... [--answer-messages]\n"
+      "         [--hwnd 0xHWND] [--window-class NAME] [--invoke OFFSET]... [--verb TEXT]... [--sweep [--sweep-floor]]\n"
+      "         [--answer-messages] [--odd-data empty|no-hdrop|stream|null-memory|wide]\n"
       "         [--open-dialog] [--show] [--no-session]\n"
       "Without --select the handler is initialised as for a folder background (no data object).\n"
       "--no-session stops after --register/--unregister.\n"
+      "--odd-data initialises with an odd data object (the --select names where it carries any).\n"
+      "--window-class passes a hidden window of that class (e.g. Progman, the desktop's) as the window.\n"
+      "--sweep invokes every offset from 65535 down to 0 (so that an added favourite cannot turn a\n"
+      "  later offset into a jump) and answers the message boxes.\n"
       "--store-root redirects HKEY_CURRENT_USER of this run to that subkey of it.\n"
       "--open-dialog runs everything from inside a real Open dialog, passing the dialog as the\n"
       "  window (unless --hwnd) and printing its folder afterwards; --show shows the menu at the cursor.\n",
@@ -117,44 +142,116 @@ HRESULT CallServerEntry(const std::string& dll, const char* entry) {
   return hr;
 }
 
-// Answers the handler's message boxes (caption "Vantor") of this process with OK,
-// printing their text, so that a run never blocks on one.
+// Answers the handler's message boxes (caption "Vantor") on this thread with OK the
+// moment they are activated, and keeps their text, so that a run never blocks on one.
 class MessageAnswerer {
  public:
-  MessageAnswerer() : thread_([this] { Run(); }) {}
+  MessageAnswerer() : hook_(SetWindowsHookExA(WH_CBT, &MessageAnswerer::Hook, nullptr, GetCurrentThreadId())) {
+    current_ = this;
+  }
   ~MessageAnswerer() {
-    stop_ = true;
-    thread_.join();
+    if (hook_) UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
   }
   MessageAnswerer(const MessageAnswerer&) = delete;
   MessageAnswerer& operator=(const MessageAnswerer&) = delete;
 
+  // The texts of the boxes answered since the last call.
+  std::vector<std::string> Take() { return std::exchange(texts_, {}); }
+
  private:
-  static BOOL CALLBACK Visit(HWND window, LPARAM) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
+  static LRESULT CALLBACK Hook(int code, WPARAM wparam, LPARAM lparam) {
+    if (code == HCBT_ACTIVATE && current_) current_->Answer(reinterpret_cast<HWND>(wparam));
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+  }
+  void Answer(HWND window) {
     char name[64] = {}, caption[64] = {};
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
     GetClassNameA(window, name, sizeof name);
     GetWindowTextA(window, caption, sizeof caption);
-    if (std::string(name) != "#32770" || std::string(caption) != "Vantor") return TRUE;
+    if (std::string(name) != "#32770" || std::string(caption) != "Vantor") return;
     HWND text_control = GetDlgItem(window, 0xFFFF);
-    if (!text_control) return TRUE;  // not a message box (e.g. our own Open dialog)
-    char text[4096] = {};
-    GetWindowTextA(text_control, text, sizeof text);
-    Line(std::string("message ") + text);
-    SendMessageA(window, WM_COMMAND, IDOK, 0);
-    return TRUE;
+    if (!text_control) return;  // not a message box (e.g. our own Open dialog)
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(text_control)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(text_control, text.data(), static_cast<int>(text.size()))));
+    texts_.push_back(std::move(text));
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
   }
-  void Run() {
-    while (!stop_) {
-      EnumWindows(Visit, 0);
-      Sleep(20);
-    }
-  }
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
+  static inline MessageAnswerer* current_ = nullptr;
+  HHOOK hook_;
+  std::vector<std::string> texts_;
 };
+
+// A hidden top-level window of a given class, handed to the handler as the menu's window.
+class ClassWindow {
+ public:
+  explicit ClassWindow(const std::string& class_name) {
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = DefWindowProcA;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = class_name.c_str();
+    RegisterClassA(&window_class);
+    window_ = CreateWindowExA(0, class_name.c_str(), "vtshellhost", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~ClassWindow() {
+    if (window_) DestroyWindow(window_);
+  }
+  ClassWindow(const ClassWindow&) = delete;
+  ClassWindow& operator=(const ClassWindow&) = delete;
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+MessageAnswerer* g_answerer = nullptr;
+
+void PrintMessages() {
+  if (!g_answerer) return;
+  for (const std::string& text : g_answerer->Take()) Line("message " + text);
+}
+
+HRESULT Invoke(IContextMenu& menu, HWND window, const char* verb) {
+  CMINVOKECOMMANDINFO info = {};
+  info.cbSize = sizeof info;
+  info.hwnd = window;
+  info.lpVerb = verb;
+  info.nShow = SW_SHOWNORMAL;
+  return menu.InvokeCommand(&info);
+}
+
+// What reading one favourite path costs at the least, as often as the sweep asks:
+// open the store key, read a P value, close the key.
+DWORD ReadFloorMilliseconds() {
+  const DWORD start = GetTickCount();
+  for (long offset = 0xFFFF; offset >= 0; --offset) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Vantor", 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    char value[MAX_PATH];
+    DWORD size = sizeof value;
+    RegQueryValueExA(key, ("P" + std::to_string(offset)).c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                     &size);
+    RegCloseKey(key);
+  }
+  return GetTickCount() - start;
+}
+
+void Sweep(IContextMenu& menu, HWND window, bool with_floor) {
+  std::map<HRESULT, unsigned> results;
+  const DWORD start = GetTickCount();
+  for (long offset = 0xFFFF; offset >= 0; --offset) {
+    const HRESULT hr = Invoke(menu, window, MAKEINTRESOURCEA(offset));
+    ++results[hr];
+    if (hr != S_OK) Line("sweep " + std::to_string(offset) + " result " + Hex(hr));
+    for (const std::string& text : g_answerer->Take()) Line("sweep " + std::to_string(offset) + " message " + text);
+  }
+  const DWORD elapsed = GetTickCount() - start;
+  std::string summary = "sweep results";
+  for (const auto& [hr, count] : results) summary += " " + Hex(hr) + "=" + std::to_string(count);
+  Line(summary);
+  Line("sweep ms " + std::to_string(elapsed));
+  if (with_floor) Line("sweep floor ms " + std::to_string(ReadFloorMilliseconds()));
+}
 
 int RunSession(const Options& o, HWND dialog) {
   CLSID clsid;
@@ -169,8 +266,9 @@ int RunSession(const Options& o, HWND dialog) {
   if (FAILED(hr)) return 1;
   ComPtr<IDataObject> data;
   if (!o.no_data_object) {
-    hr = o.drop_list ? vantor::host::MakeDropListDataObject(o.selection, data)
-                     : vantor::host::MakeShellDataObject(o.selection, data);
+    hr = o.odd_data    ? vantor::host::MakeOddDataObject(*o.odd_data, o.selection, data)
+         : o.drop_list ? vantor::host::MakeDropListDataObject(o.selection, data)
+                       : vantor::host::MakeShellDataObject(o.selection, data);
     Line("dataobject " + Hex(hr));
     if (FAILED(hr)) return 1;
   }
@@ -198,7 +296,9 @@ int RunSession(const Options& o, HWND dialog) {
       Line("help " + std::to_string(offset) + " " + text);
     }
   }
-  HWND window = o.hwnd ? o.hwnd : dialog;
+  std::optional<ClassWindow> class_window;
+  if (!o.window_class.empty()) class_window.emplace(o.window_class);
+  HWND window = o.hwnd ? o.hwnd : class_window ? class_window->get() : dialog;
   std::vector<long> picks = o.invoke;
   if (o.show) {
     POINT at = {};
@@ -208,20 +308,16 @@ int RunSession(const Options& o, HWND dialog) {
     if (picked >= o.id_first) picks.push_back(static_cast<long>(picked - o.id_first));
   }
   for (long offset : picks) {
-    CMINVOKECOMMANDINFO info = {};
-    info.cbSize = sizeof info;
-    info.hwnd = window;
-    info.lpVerb = MAKEINTRESOURCEA(offset);
-    info.nShow = SW_SHOWNORMAL;
-    Line("invoke " + Hex(menu->InvokeCommand(&info)));
+    const HRESULT result = Invoke(*menu.Get(), window, MAKEINTRESOURCEA(offset));
+    PrintMessages();
+    Line("invoke " + Hex(result));
   }
   for (const std::string& verb : o.verbs) {
-    CMINVOKECOMMANDINFO info = {};
-    info.cbSize = sizeof info;
-    info.hwnd = window;
-    info.lpVerb = verb.c_str();
-    Line("invoke " + Hex(menu->InvokeCommand(&info)));
+    const HRESULT result = Invoke(*menu.Get(), window, verb.c_str());
+    PrintMessages();
+    Line("invoke " + Hex(result));
   }
+  if (o.sweep) Sweep(*menu.Get(), window, o.sweep_floor);
   return 0;
 }
 
@@ -286,7 +382,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::unique_ptr<MessageAnswerer> answerer;
-  if (o.answer_messages) answerer = std::make_unique<MessageAnswerer>();
+  std::optional<MessageAnswerer> answerer;
+  if (o.answer_messages) g_answerer = &answerer.emplace();
   return o.open_dialog ? RunInOpenDialog(o) : RunSession(o, nullptr);
 }

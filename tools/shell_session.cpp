@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <optional>
 
 namespace vantor::host {
 
@@ -48,10 +49,12 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
-// CF_HDROP only, rendered afresh on every GetData.
+// CF_HDROP only, rendered afresh on every GetData: the names as an ANSI list, or
+// an odd object of the given kind.
 class DropListDataObject final : public IDataObject {
  public:
-  explicit DropListDataObject(std::vector<std::string> paths) : paths_(std::move(paths)) {}
+  explicit DropListDataObject(std::vector<std::string> paths, std::optional<OddData> odd = std::nullopt)
+      : paths_(std::move(paths)), odd_(odd) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -73,6 +76,16 @@ class DropListDataObject final : public IDataObject {
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
     if (!format || !medium) return E_INVALIDARG;
     if (format->cfFormat != CF_HDROP || !(format->tymed & TYMED_HGLOBAL)) return DV_E_FORMATETC;
+    switch (odd_.value_or(OddData::kEmptyList)) {
+      case OddData::kNoFileList: return DV_E_FORMATETC;
+      case OddData::kStreamMedium: return StreamMedium(*medium);
+      case OddData::kNullMemory:
+        *medium = STGMEDIUM{};
+        medium->tymed = TYMED_HGLOBAL;
+        return S_OK;
+      case OddData::kWideNames: return WideNames(*medium);
+      case OddData::kEmptyList: break;
+    }
     std::size_t size = sizeof(DROPFILES) + 2;  // the list ends with an empty name
     for (const std::string& path : paths_) size += path.size() + 1;
     HGLOBAL global = GlobalAlloc(GHND, size);
@@ -110,8 +123,38 @@ class DropListDataObject final : public IDataObject {
 
  private:
   ~DropListDataObject() = default;
+
+  static HRESULT StreamMedium(STGMEDIUM& medium) {
+    IStream* stream = nullptr;
+    HRESULT hr = CreateStreamOnHGlobal(nullptr, TRUE, &stream);
+    if (FAILED(hr)) return hr;
+    medium = STGMEDIUM{};
+    medium.tymed = TYMED_ISTREAM;
+    medium.pstm = stream;
+    return S_OK;
+  }
+
+  HRESULT WideNames(STGMEDIUM& medium) const {
+    std::wstring names;
+    for (const std::string& path : paths_) names += Wide(path) + L'\0';
+    names += L'\0';
+    const std::size_t size = sizeof(DROPFILES) + names.size() * sizeof(wchar_t);
+    HGLOBAL global = GlobalAlloc(GHND, size);
+    if (!global) return E_OUTOFMEMORY;
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(global));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(global);
+    medium = STGMEDIUM{};
+    medium.tymed = TYMED_HGLOBAL;
+    medium.hGlobal = global;
+    return S_OK;
+  }
+
   volatile LONG refs_ = 1;
   std::vector<std::string> paths_;
+  std::optional<OddData> odd_;
 };
 
 }  // namespace
@@ -137,6 +180,27 @@ HRESULT MakeShellDataObject(const std::vector<std::string>& paths, ComPtr<IDataO
 
 HRESULT MakeDropListDataObject(const std::vector<std::string>& paths, ComPtr<IDataObject>& out) {
   auto* object = new (std::nothrow) DropListDataObject(paths);
+  if (!object) return E_OUTOFMEMORY;
+  out.Attach(object);
+  return S_OK;
+}
+
+bool ParseOddData(const std::string& text, OddData& out) {
+  const std::pair<const char*, OddData> names[] = {{"empty", OddData::kEmptyList},
+                                                   {"no-hdrop", OddData::kNoFileList},
+                                                   {"stream", OddData::kStreamMedium},
+                                                   {"null-memory", OddData::kNullMemory},
+                                                   {"wide", OddData::kWideNames}};
+  for (const auto& [name, kind] : names)
+    if (text == name) {
+      out = kind;
+      return true;
+    }
+  return false;
+}
+
+HRESULT MakeOddDataObject(OddData kind, const std::vector<std::string>& paths, ComPtr<IDataObject>& out) {
+  auto* object = new (std::nothrow) DropListDataObject(kind == OddData::kEmptyList ? std::vector<std::string>() : paths, kind);
   if (!object) return E_OUTOFMEMORY;
   out.Attach(object);
   return S_OK;

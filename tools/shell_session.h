@@ -63,6 +63,13 @@ HRESULT MakeShellDataObject(const std::vector<std::string>& paths, ComPtr<IDataO
 // whatever their length; for names the shell namespace cannot parse.
 HRESULT MakeDropListDataObject(const std::vector<std::string>& paths, ComPtr<IDataObject>& out);
 
+// Data objects that no shell hands out as such, to see the handler refuse them:
+// a file list of no names, no file list at all, a file list in a stream instead of
+// memory, a memory medium without memory, and the names in UTF-16 (DROPFILES.fWide).
+enum class OddData { kEmptyList, kNoFileList, kStreamMedium, kNullMemory, kWideNames };
+bool ParseOddData(const std::string& text, OddData& out);
+HRESULT MakeOddDataObject(OddData kind, const std::vector<std::string>& paths, ComPtr<IDataObject>& out);
+
 HRESULT CreateHandler(const CLSID& clsid, ComPtr<IContextMenu>& out);
 
 struct MenuEntry {
