@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "application.h"
 #include "file_io.h"
 #include "skin_frame.h"
@@ -13,6 +15,11 @@ namespace vantor {
 namespace {
 
 constexpr UINT_PTR kStorePollTimer = 1;
+// A poll reads the whole list again. Under Wine one registry call costs about 30 us,
+// so a list of thousands of entries takes most of a second to read: the next poll
+// waits at least this many times as long as the last read took, which keeps the
+// watching to a small share of the window's thread however long the list grows.
+constexpr DWORD kPollPauseFactor = 20;
 constexpr int kListTop = 83;
 
 std::string FolderOf(const std::string& path) {
@@ -133,8 +140,9 @@ void TfrmMain::FormCreate() {
   step([this] { LoadTheme(); });
   step([this] { setup_.store->EnsureDefaultList(setup_.windows_directory); });
   step([this] { setup_.store->RecordManagerPath(setup_.executable_path); });
+  const DWORD fill_start = GetTickCount();
   step([this] { Show(); });
-  if (setup_.store_poll_milliseconds) SetTimer(handle(), kStorePollTimer, setup_.store_poll_milliseconds, nullptr);
+  ScheduleStorePoll(GetTickCount() - fill_start);
   step([this] { ShowTipsIfWanted(); });
 }
 
@@ -190,7 +198,15 @@ void TfrmMain::AppendEntry(const FolderEntry& entry) {
 void TfrmMain::SelectRow(int row) { lvMain.SelectRow(row); }
 
 void TfrmMain::PollStore() {
+  const DWORD start = GetTickCount();
   if (editor_.SyncWithStore()) ShowRows();
+  ScheduleStorePoll(GetTickCount() - start);
+}
+
+void TfrmMain::ScheduleStorePoll(DWORD last_read_milliseconds) {
+  if (!setup_.store_poll_milliseconds || !handle()) return;
+  const DWORD pause = std::max<DWORD>(setup_.store_poll_milliseconds, last_read_milliseconds * kPollPauseFactor);
+  SetTimer(handle(), kStorePollTimer, pause, nullptr);
 }
 
 // --- the current entry

@@ -34,7 +34,8 @@ struct MainFormSetup {
   std::function<bool(ui::Form& owner, FolderEntry& entry)> edit_entry;
   // Asks the delete question (the application's message box by default); true for Yes.
   std::function<bool()> confirm_delete;
-  // How often the window looks for changes that another process made to the store.
+  // How often, at most, the window looks for changes that another process made to
+  // the store (0: never). A long list is polled less often (see PollStore).
   UINT store_poll_milliseconds = 1000;
 };
 
@@ -93,6 +94,8 @@ class TfrmMain : public ui::Form {
   void ShowRows();  // the list view shows the editor's rows
   bool ListVisible() const;
   void PollStore();
+  // (Re)arms the store poll, paced by how long the last read of the store took.
+  void ScheduleStorePoll(DWORD last_read_milliseconds);
 
   MainFormSetup setup_;
   ListEditor editor_;
