@@ -4,6 +4,7 @@
 #include "file_io.h"
 #include "ini.h"
 #include "options.h"
+#include "shell_path_limit.h"
 
 namespace vantor::shell {
 
@@ -21,6 +22,7 @@ bool ReadExploreFolderOption(const FolderStore& store) {
 }
 
 void OpenFolderWindow(const std::string& path, ActionEnvironment& env) {
+  if (!ShellCanTakePath(path)) return;  // no window, as when the shell fails to open one
   ProgramStart request;
   request.verb = ReadExploreFolderOption(env.store) ? "Explore" : "open";
   request.file = path;

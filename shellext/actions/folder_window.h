@@ -12,7 +12,8 @@ namespace vantor::shell {
 bool ReadExploreFolderOption(const FolderStore& store);
 
 // "Explore" (tree pane) when the option is true, else "open"; no owner, SW_SHOWDEFAULT.
-// The shell's result is not looked at.
+// The shell's result is not looked at. A path of MAX_PATH characters or more, which
+// the shell cannot take, opens nothing.
 void OpenFolderWindow(const std::string& path, ActionEnvironment& env);
 
 }  // namespace vantor::shell

@@ -1,5 +1,9 @@
 #include "program_start.h"
 
+#include <shellapi.h>
+
+#include "errors.h"
+#include "shell_path_limit.h"
 #include "shell_texts.h"
 
 namespace vantor::shell {
@@ -18,13 +22,21 @@ std::intptr_t RunProgram(HWND owner, const std::string& program_path, const std:
   request.parameters = parameters;
   request.directory = ProgramFolder(program_path);
   request.show = SW_SHOW;
-  std::intptr_t result = env.programs.Start(request);
+  // A path the shell cannot take fails as a missing file would.
+  const bool fits = ShellCanTakePath(request.file) && ShellCanTakePath(request.directory);
+  std::intptr_t result = fits ? env.programs.Start(request) : SE_ERR_FNF;
   if (result <= 32) env.messages.Show(LoadShellText(ShellText::kFailedToRun) + program_path);
   return result;
 }
 
 void StartManager(HWND owner, const std::string& parameters, ActionEnvironment& env) {
-  std::string manager_path = env.store.ReadValue(kSettingValue);
+  std::string manager_path;
+  try {
+    manager_path = env.store.ReadValue(kSettingValue);
+  } catch (const UserError&) {
+    // A "Setting" of another type names no program; the manager's next start
+    // writes it anew, so the user is asked for just that.
+  }
   if (manager_path.empty()) {
     env.messages.Show(LoadShellText(ShellText::kRunManagerOnce));
     return;
