@@ -32,6 +32,11 @@ std::wstring WideFromAnsi(const std::string& text) {
   return wide;
 }
 
+bool IsWindowOfThisProcess(HWND window) {
+  DWORD process = 0;
+  return window && GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId();
+}
+
 }  // namespace
 
 BrowseOutcome BrowseHostTo(HWND host, const std::string& path) {
@@ -43,6 +48,9 @@ BrowseOutcome BrowseHostTo(HWND host, const std::string& path) {
       !folder.get())
     return BrowseOutcome::kUnparsablePath;
 
+  // The answer is a pointer into the answering process: one from a window of
+  // another process means nothing here, so only our own windows are asked.
+  if (!IsWindowOfThisProcess(host)) return BrowseOutcome::kNoBrowser;
   // The answer carries no reference for the caller: take one of our own while
   // using it, so releasing it afterwards leaves the host's own reference alone.
   ComRef<IShellBrowser> browser;

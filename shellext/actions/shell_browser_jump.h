@@ -8,7 +8,7 @@ namespace vantor::shell {
 
 enum class BrowseOutcome {
   kBrowsed,         // the host's shell browser was asked to show the folder
-  kNoBrowser,       // the host does not answer the browser query
+  kNoBrowser,       // the host does not answer the browser query, or is not a window of this process
   kUnparsablePath,  // the desktop folder could not be had or the path not parsed
 };
 
