@@ -81,6 +81,24 @@ TEST(LongPaths, JumpToAFolderOfMoreThanMaxPathCharactersEndsWithoutAMessage) {
   std::printf("dialog afterwards: %s\n", run.Has("folder " + folder.path()) ? "in the folder" : "where it was");
 }
 
+// On the desktop a favourite opens in a new shell window, which the shell cannot do
+// for a path of MAX_PATH characters or more: nothing opens, no message, no crash.
+TEST(LongPaths, DesktopFavouriteOfMoreThanMaxPathCharactersOpensNothing) {
+  TempDir dir;
+  DeepFolder deep(dir.path(), 320);
+  DeepFolder deepest(dir.path() + "\\" + std::string(60, 'd'), 10000);
+  ASSERT_GE(deep.path().size(), 300u);
+  HostStore store;
+  store.SetString("N0", "deep");
+  store.SetString("P0", deep.path());
+  store.SetString("N1", "deepest");
+  store.SetString("P1", deepest.path());
+  HostRun run = RunHostWith(store, {"--window-class", "Progman", "--invoke", "1", "--invoke", "2"});
+  ASSERT_EQ(run.exit_code, 0u) << ::testing::PrintToString(run);
+  EXPECT_EQ(run.Starting("invoke "), (std::vector<std::string>{"invoke 0x00000000", "invoke 0x00000000"}));
+  EXPECT_TRUE(run.Starting("message ").empty()) << ::testing::PrintToString(run);
+}
+
 TEST(LongPaths, DeepestFolderWineAllowsIsOneFolderAndTenThousandCharactersAreNone) {
   TempDir dir;
   DeepFolder folder(dir.path(), 10000);
