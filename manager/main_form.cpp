@@ -140,6 +140,8 @@ void TfrmMain::FormCreate() {
   step([this] { LoadTheme(); });
   step([this] { setup_.store->EnsureDefaultList(setup_.windows_directory); });
   step([this] { setup_.store->RecordManagerPath(setup_.executable_path); });
+  // Watched from here on: the start-up's own writes above need no second read.
+  store_watch_ = std::make_unique<StoreWatch>(setup_.store->key_path());
   const DWORD fill_start = GetTickCount();
   step([this] { Show(); });
   ScheduleStorePoll(GetTickCount() - fill_start);
@@ -298,7 +300,7 @@ bool TfrmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT
     return true;
   }
   if (message == WM_TIMER && wparam == kStorePollTimer) {
-    PollStore();
+    if (!store_watch_ || store_watch_->MayHaveChanged()) PollStore();
     result = 0;
     return true;
   }

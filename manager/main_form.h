@@ -15,6 +15,7 @@
 #include "list_view.h"
 #include "options.h"
 #include "skin_toolbar.h"
+#include "store_watch.h"
 
 namespace vantor {
 
@@ -109,6 +110,7 @@ class TfrmMain : public ui::Form {
   ui::SkinToolBar suiToolBar1;
   ui::ListView lvMain;
   bool filled_ = false;
+  std::unique_ptr<StoreWatch> store_watch_;  // polls read the store only after it changed
 };
 
 }  // namespace vantor

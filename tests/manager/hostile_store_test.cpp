@@ -56,6 +56,20 @@ std::function<void(HWND)> AnswerItemDialog(const FolderEntry& entry, FolderEntry
   };
 }
 
+// The real registry, counting the times a key is opened (every store read opens it).
+class CountingRegistry final : public Registry {
+ public:
+  explicit CountingRegistry(Registry& inner) : inner_(inner) {}
+  std::unique_ptr<RegistryKey> Open(const std::string& path, OpenMode mode) override {
+    ++opens;
+    return inner_.Open(path, mode);
+  }
+  int opens = 0;
+
+ private:
+  Registry& inner_;
+};
+
 class HostileStore : public MainFormTest {
  protected:
   // Opens the window over the store as it is, answering an error box if one comes.
@@ -170,6 +184,21 @@ TEST_F(HostileStore, FiveThousandFavouritesAreAllShownAndEachCommandKeepsTheOthe
   EXPECT_EQ(Shown(*form), list);
   EXPECT_EQ(StoredWithoutSetting(), Expected(list)) << "sort";
   EXPECT_EQ(form->CurrentIndex(), kTenth);
+}
+
+TEST_F(HostileStore, AnIdleWindowReadsTheStoreAgainOnlyAfterItChanged) {
+  SetList(kFive);
+  CountingRegistry counting(reg_->registry());
+  FolderStore store(counting, reg_->key_path());
+  auto form = Open([&](MainFormSetup& setup) { setup.store = &store; });
+  Pump(300);
+  counting.opens = 0;
+  Pump(1000);  // ten poll periods
+  EXPECT_EQ(counting.opens, 0);
+  reg_->SetString("N5", "f");
+  reg_->SetString("P5", "C:\\f");
+  EXPECT_TRUE(PumpUntil([&] { return form->list().RowCount() == 6; }, 2000));
+  EXPECT_GT(counting.opens, 0);
 }
 
 TEST_F(HostileStore, ATenThousandCharacterAliasIsEditedAndAnUnusablePathRefused) {
