@@ -1,6 +1,7 @@
 // Import, Export, Options and the start-up tip of the main window.
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "application.h"
 #include "backup_commands.h"
@@ -40,25 +41,32 @@ extras::BackupTexts BackupTexts() {
 
 }  // namespace
 
-// The import merges into the store's list as it is now (another process may have
-// appended to it since the window last looked), writes each new entry straight to the
-// store and shows the rows once at the end: appending row by row through the window
-// would read the store and compare the rows again per entry, which makes a large
-// backup take quadratic time.
+// The import merges into the store's list as it is once the file is chosen (another
+// process may have appended to it since the window last looked), writes each new
+// entry straight to the store and shows the rows once at the end: appending row by
+// row through the window would read the store and compare the rows again per entry,
+// which makes a large backup take quadratic time. The store's lock is held from that
+// read to the last write, and not while the file dialog waits for the user.
 void TfrmMain::bImportClick() {
-  FolderList base = Rows();
-  try {
-    base = Store().ReadFolderList();
-  } catch (const UserError&) {
-    // A value of a wrong type was reported at start; merge into the rows shown.
+  const std::optional<std::string> file =
+      extras::ChooseBackupToImport(handle(), DialogsOf(*this).OpenDialog1, BackupTexts());
+  if (!file) return;
+  std::size_t appended = 0;
+  {
+    StoreLockGuard hold(*store_lock_);
+    FolderList base = Rows();
+    try {
+      base = Store().ReadFolderList();
+    } catch (const UserError&) {
+      // A value of a wrong type was reported at start; merge into the rows shown.
+    }
+    const FolderStore& store = Store();
+    appended = extras::ImportBackupEntries(*file, std::move(base),
+                                           [&store](std::size_t index, const FolderEntry& entry) {
+                                             store.WriteStoreValue(AliasValueName(index), entry.alias);
+                                             store.WriteStoreValue(PathValueName(index), entry.path);
+                                           });
   }
-  const FolderStore& store = Store();
-  const std::size_t appended = extras::ImportCommand(
-      handle(), DialogsOf(*this).OpenDialog1, BackupTexts(), std::move(base),
-      [&store](std::size_t index, const FolderEntry& entry) {
-        store.WriteStoreValue(AliasValueName(index), entry.alias);
-        store.WriteStoreValue(PathValueName(index), entry.path);
-      });
   if (appended == 0) return;
   try {
     tbRefreshClick();  // the rows become the store's list; the current entry stays

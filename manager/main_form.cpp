@@ -6,6 +6,7 @@
 
 #include "application.h"
 #include "file_io.h"
+#include "named_store_lock.h"
 #include "skin_frame.h"
 #include "strings.h"
 #include "texts.h"
@@ -44,7 +45,8 @@ ui::FormLayout MainLayout(const std::string& window_class) {
 TfrmMain::TfrmMain(MainFormSetup setup)
     : Form(nullptr, MainLayout(setup.window_class)),
       setup_(std::move(setup)),
-      editor_(*setup_.store),
+      store_lock_(std::make_unique<NamedStoreLock>(setup_.store->key_path())),
+      editor_(*setup_.store, *store_lock_),
       aSort("Sort", LoadText(IDS_SORT_ASCENDING)),
       suiToolBar1(*this, {0, 29, 539, 36}, (ImageList1 = CreateToolbarImages()), 44, 36),
       lvMain(*this, {-1, kListTop, 538, 100}) {
@@ -138,8 +140,15 @@ void TfrmMain::FormCreate() {
   };
   step([this] { LoadSaveOptions(true, AppOptions_, OptionsFilePath(setup_.executable_path)); });
   step([this] { LoadTheme(); });
-  step([this] { setup_.store->EnsureDefaultList(setup_.windows_directory); });
-  step([this] { setup_.store->RecordManagerPath(setup_.executable_path); });
+  // The lock is let go before a failure is shown: no box waits for the user while it is held.
+  step([this] {
+    StoreLockGuard hold(*store_lock_);
+    setup_.store->EnsureDefaultList(setup_.windows_directory);
+  });
+  step([this] {
+    StoreLockGuard hold(*store_lock_);
+    setup_.store->RecordManagerPath(setup_.executable_path);
+  });
   // Watched from here on: the start-up's own writes above need no second read.
   store_watch_ = std::make_unique<StoreWatch>(setup_.store->key_path());
   const DWORD fill_start = GetTickCount();

@@ -99,6 +99,7 @@ class TfrmMain : public ui::Form {
   void ScheduleStorePoll(DWORD last_read_milliseconds);
 
   MainFormSetup setup_;
+  std::unique_ptr<StoreLock> store_lock_;  // held around every read-then-write of the store
   ListEditor editor_;
   AppOptions AppOptions_;
   HIMAGELIST ImageList1 = nullptr;

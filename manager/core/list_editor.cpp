@@ -7,6 +7,9 @@
 
 namespace vantor {
 
+ListEditor::ListEditor(const FolderStore& store)
+    : store_(store), own_lock_(std::make_unique<InProcessStoreLock>(store.key_path())), lock_(own_lock_.get()) {}
+
 void ListEditor::Choose(int row) {
   if (row >= 0 && row < row_count()) current_ = row;
 }
@@ -33,6 +36,7 @@ bool ListEditor::SyncWithStore() {
 }
 
 void ListEditor::Add(const FolderEntry& entry) {
+  StoreLockGuard hold(*lock_);
   SyncWithStore();
   rows_.push_back(entry);
   const std::size_t n = rows_.size() - 1;
@@ -41,6 +45,7 @@ void ListEditor::Add(const FolderEntry& entry) {
 }
 
 bool ListEditor::Edit(const FolderEntry& entry) {
+  StoreLockGuard hold(*lock_);
   SyncWithStore();
   if (!CurrentNamesRow()) return false;
   const std::size_t c = static_cast<std::size_t>(current_);
@@ -51,6 +56,7 @@ bool ListEditor::Edit(const FolderEntry& entry) {
 }
 
 bool ListEditor::Delete() {
+  StoreLockGuard hold(*lock_);
   SyncWithStore();
   if (!CurrentNamesRow()) return false;
   const int c = current_;
@@ -67,6 +73,7 @@ bool ListEditor::Delete() {
 }
 
 bool ListEditor::MoveUp() {
+  StoreLockGuard hold(*lock_);
   SyncWithStore();
   const int c = current_;
   if (c <= 0 || c >= row_count()) return false;
@@ -77,6 +84,7 @@ bool ListEditor::MoveUp() {
 }
 
 bool ListEditor::MoveDown() {
+  StoreLockGuard hold(*lock_);
   SyncWithStore();
   const int c = current_;
   if (c < 0 || c + 1 >= row_count()) return false;
@@ -87,6 +95,7 @@ bool ListEditor::MoveDown() {
 }
 
 void ListEditor::Sort() {
+  StoreLockGuard hold(*lock_);
   SyncWithStore();
   SortRows(rows_, sort_ascending_);
   sort_ascending_ = !sort_ascending_;

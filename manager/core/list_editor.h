@@ -6,10 +6,13 @@
 // Another process (the shell extension's "Add to Vantor") may append to the store
 // while the manager runs. So that no write by index overwrites such an entry, every
 // command first takes the store's list when it differs from the rows (keeping the
-// current index, as Refresh does), and only then changes and writes.
+// current index, as Refresh does), and only then changes and writes, all of it
+// while holding the store's lock, so that no other writer comes in between.
+#include <memory>
 #include <optional>
 
 #include "folder_store.h"
+#include "store_lock.h"
 
 namespace vantor {
 
@@ -17,7 +20,10 @@ class ListEditor {
  public:
   static constexpr int kNoEntryChosen = -200;
 
-  explicit ListEditor(const FolderStore& store) : store_(store) {}
+  // `lock` is the store's lock among processes (the main window passes the named one).
+  ListEditor(const FolderStore& store, StoreLock& lock) : store_(store), lock_(&lock) {}
+  // Serialises only with the other editors of this process.
+  explicit ListEditor(const FolderStore& store);
   ListEditor(const ListEditor&) = delete;
   ListEditor& operator=(const ListEditor&) = delete;
 
@@ -35,7 +41,8 @@ class ListEditor {
   // A bad value throws UserError; the entries read before it are kept.
   void AppendFromStore();
   void Refresh();
-  // Takes the store's list when it differs from the rows; true when it did.
+  // Takes the store's list when it differs from the rows; true when it did. A
+  // command calls it holding the lock; alone it only reads.
   bool SyncWithStore();
 
   // Enable rules of the actions.
@@ -56,6 +63,8 @@ class ListEditor {
 
  private:
   const FolderStore& store_;
+  std::unique_ptr<StoreLock> own_lock_;
+  StoreLock* lock_;
   FolderList rows_;
   int current_ = kNoEntryChosen;
   bool sort_ascending_ = true;

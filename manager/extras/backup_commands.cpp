@@ -23,14 +23,18 @@ bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, con
   return true;
 }
 
-std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
-                          const std::function<void(std::size_t index, const FolderEntry& entry)>& append) {
+std::optional<std::string> ChooseBackupToImport(HWND owner, FileDialog& dialog, const BackupTexts& texts) {
   dialog.SetTitle(texts.import_title);
   dialog.SetFilter(kBackupFilter);
-  if (!dialog.Execute(owner)) return 0;
+  if (!dialog.Execute(owner)) return std::nullopt;
+  return dialog.file_name();
+}
+
+std::size_t ImportBackupEntries(const std::string& file, FolderList rows,
+                                const std::function<void(std::size_t index, const FolderEntry& entry)>& append) {
   std::size_t appended = 0;
   try {
-    MergeBackupEntries(ReadBackupFile(dialog.file_name()), rows, [&](std::size_t index) {
+    MergeBackupEntries(ReadBackupFile(file), rows, [&](std::size_t index) {
       ++appended;
       append(index, rows[index]);
     });
@@ -38,6 +42,12 @@ std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& tex
     // An import ends silently at its first error; the rows appended so far stay.
   }
   return appended;
+}
+
+std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
+                          const std::function<void(std::size_t index, const FolderEntry& entry)>& append) {
+  const std::optional<std::string> file = ChooseBackupToImport(owner, dialog, texts);
+  return file ? ImportBackupEntries(*file, std::move(rows), append) : 0;
 }
 
 }  // namespace vantor::extras

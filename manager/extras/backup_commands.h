@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "file_dialog.h"
@@ -36,5 +37,13 @@ bool ExportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, con
 // number of entries handed to `append`, the one that failed included.
 std::size_t ImportCommand(HWND owner, FileDialog& dialog, const BackupTexts& texts, FolderList rows,
                           const std::function<void(std::size_t index, const FolderEntry& entry)>& append);
+
+// The two halves of ImportCommand, for a caller that must read the rows only once
+// the file is chosen (and hold the store's lock from that read to the last write):
+// the file asked for in `dialog` (nullopt when cancelled), and the merge of that
+// file into `rows`.
+std::optional<std::string> ChooseBackupToImport(HWND owner, FileDialog& dialog, const BackupTexts& texts);
+std::size_t ImportBackupEntries(const std::string& file, FolderList rows,
+                                const std::function<void(std::size_t index, const FolderEntry& entry)>& append);
 
 }  // namespace vantor::extras
