@@ -142,11 +142,13 @@ HRESULT CallServerEntry(const std::string& dll, const char* entry) {
   return hr;
 }
 
-// Answers the handler's message boxes (caption "Vantor") on this thread with OK the
-// moment they are activated, and keeps their text, so that a run never blocks on one.
+// Answers the handler's message boxes (caption "Vantor") on this thread with OK as
+// soon as they have set up their text (after WM_INITDIALOG, whether or not they
+// are ever activated), and keeps their text, so that a run never blocks on one.
 class MessageAnswerer {
  public:
-  MessageAnswerer() : hook_(SetWindowsHookExA(WH_CBT, &MessageAnswerer::Hook, nullptr, GetCurrentThreadId())) {
+  MessageAnswerer()
+      : hook_(SetWindowsHookExA(WH_CALLWNDPROCRET, &MessageAnswerer::Hook, nullptr, GetCurrentThreadId())) {
     current_ = this;
   }
   ~MessageAnswerer() {
@@ -161,7 +163,8 @@ class MessageAnswerer {
 
  private:
   static LRESULT CALLBACK Hook(int code, WPARAM wparam, LPARAM lparam) {
-    if (code == HCBT_ACTIVATE && current_) current_->Answer(reinterpret_cast<HWND>(wparam));
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lparam);
+    if (code == HC_ACTION && call->message == WM_INITDIALOG && current_) current_->Answer(call->hwnd);
     return CallNextHookEx(nullptr, code, wparam, lparam);
   }
   void Answer(HWND window) {
