@@ -63,27 +63,29 @@ class ForeignBrowserWindow {
   std::thread thread_;
 };
 
+struct WindowSearch {
+  std::string name;
+  int closed = 0;
+};
+
+BOOL CALLBACK CloseIfShowing(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  char title[512] = {};
+  GetWindowTextA(window, title, sizeof title);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != GetCurrentProcessId() && std::string(title).find(search->name) != std::string::npos) {
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ++search->closed;
+  }
+  return TRUE;
+}
+
 // Closes the shell windows that other processes opened on `folder_name`.
 void CloseWindowsShowing(const std::string& folder_name) {
-  struct Search {
-    std::string name;
-    int closed = 0;
-  } search{folder_name};
+  WindowSearch search{folder_name};
   for (int attempt = 0; attempt < 100 && search.closed == 0; ++attempt) {
-    EnumWindows(
-        [](HWND window, LPARAM data) {
-          auto* s = reinterpret_cast<Search*>(data);
-          char title[512] = {};
-          GetWindowTextA(window, title, sizeof title);
-          DWORD process = 0;
-          GetWindowThreadProcessId(window, &process);
-          if (process != GetCurrentProcessId() && std::string(title).find(s->name) != std::string::npos) {
-            PostMessageA(window, WM_CLOSE, 0, 0);
-            ++s->closed;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(CloseIfShowing, reinterpret_cast<LPARAM>(&search));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   std::printf("shell windows closed: %d\n", search.closed);
