@@ -6,6 +6,7 @@
 
 #include "errors.h"
 #include "folder_store.h"
+#include "named_store_lock.h"
 #include "system_info.h"
 #include "win_handles.h"
 #include "win_registry.h"
@@ -51,6 +52,10 @@ AliasRead ReadMenuAliases(const std::string& key_path, std::size_t limit) {
   UniqueRegKey key;
   if (!OpenForReading(key_path, key)) {
     try {
+      // Held so that an "Add to Vantor" creating the key at this moment is not
+      // overwritten by the defaults (the default list is written only to no key).
+      NamedStoreLock lock(key_path);
+      StoreLockGuard hold(lock);
       WinRegistry registry;
       FolderStore(registry, key_path).EnsureDefaultList(WindowsDirectory);
     } catch (const UserError&) {
