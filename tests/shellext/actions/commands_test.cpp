@@ -101,13 +101,15 @@ TEST(AddSelectedFolder, ARefusedWriteIsNotReportedAsSuccess) {
   EXPECT_TRUE(fixture.messages.texts.empty());
 }
 
-TEST(AddSelectedFolder, APathValueOfAnotherTypeStopsBeforeWriting) {
+TEST(AddSelectedFolder, APathValueOfAnotherTypeIsNamedAndNothingIsWritten) {
   TempDir dir;
   ActionFixture fixture;
-  fixture.registry->SetRaw("P0", RegistryValue{regtype::kDword, std::string("\1\0\0\0", 4)});
-  EXPECT_THROW(AddSelectedFolder(dir.path(), fixture.env), UserError);
-  EXPECT_EQ(fixture.registry->Values().count("N0"), 0u);
-  EXPECT_TRUE(fixture.messages.texts.empty());
+  fixture.registry->SetString("N0", "a");
+  fixture.registry->SetString("P0", "A");
+  fixture.registry->SetRaw("P1", RegistryValue{regtype::kDword, std::string("\1\0\0\0", 4)});
+  AddSelectedFolder(dir.path(), fixture.env);
+  EXPECT_EQ(fixture.registry->StringValues(), (std::vector<std::string>{"N0=a", "P0=A", "P1=\x1"}));
+  EXPECT_EQ(fixture.messages.texts, std::vector<std::string>{"Invalid data type for 'P1'"});
 }
 
 TEST(StartManager, RunsTheProgramInSettingFromItsFolder) {
