@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "text_encoding.h"
+
 namespace vantor {
 namespace {
 
@@ -73,6 +75,12 @@ void IniDocument::IndexLine(Section& section, std::size_t index) {
 }
 
 IniDocument IniDocument::Parse(std::string_view text) {
+  if (text.size() >= 2 && (text.substr(0, 2) == "\xFF\xFE" || text.substr(0, 2) == "\xFE\xFF"))
+    return ParseNarrow(NarrowFromUtf16(text.substr(2), text[0] == '\xFE'));
+  return ParseNarrow(text);
+}
+
+IniDocument IniDocument::ParseNarrow(std::string_view text) {
   IniDocument doc;
   if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::size_t pos = 0;
@@ -181,6 +189,9 @@ std::string IniDocument::Serialize() const {
       out += "\r\n";
     }
   }
+  // Text that begins with the bytes of a UTF-16 mark would read back as UTF-16; a
+  // UTF-8 mark in front keeps it read as it is.
+  if (out.compare(0, 2, "\xFF\xFE") == 0 || out.compare(0, 2, "\xFE\xFF") == 0) out.insert(0, "\xEF\xBB\xBF");
   return out;
 }
 

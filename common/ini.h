@@ -22,6 +22,8 @@ namespace vantor {
 class IniDocument {
  public:
   IniDocument();
+  // A file with a UTF-16 mark is read in the ANSI code page, as the profile
+  // functions read it; a UTF-8 mark is skipped.
   static IniDocument Parse(std::string_view text);
 
   // The value as a profile reader returns it; empty when the section or key is
@@ -54,6 +56,7 @@ class IniDocument {
   Section* FindSection(std::string_view section);
   const Section* FindSection(std::string_view section) const;
   static void IndexLine(Section& section, std::size_t index);
+  static IniDocument ParseNarrow(std::string_view text);
 
   std::vector<Section> sections_;  // sections_[0]: lines before the first header
   std::unordered_map<std::string, std::size_t> section_index_;  // first of a name wins

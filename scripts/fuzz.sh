@@ -9,7 +9,7 @@ seconds=${1:-20}
 out=build/fuzz
 mkdir -p "$out"
 common=(common/ini.cpp common/folder_store.cpp common/memory_registry.cpp common/file_io.cpp common/options.cpp
-        common/path_rules.cpp)
+        common/path_rules.cpp common/text_encoding.cpp)
 status=0
 for target in tests/fuzz/*_fuzz.cpp; do
   name=$(basename "$target" .cpp)

@@ -34,6 +34,18 @@ TEST(IniWrite, KeepsForeignLinesAndSections) {
             "[Last]\r\ny=2\r\n[New]\r\nk=v\r\n");
 }
 
+// Text whose first bytes look like a UTF-16 mark (after a stripped UTF-8 mark, or
+// "\xFF\xFE" decoded from UTF-16) must not turn into UTF-16 when saved.
+TEST(IniWrite, TextStartingLikeAUtf16MarkReadsBackAsItWas) {
+  for (const std::string text : {std::string("\xEF\xBB\xBF\xFF\xFEk=1\r\n[s]\r\nk=2\r\n"),
+                                 std::string("\xFF\xFE\xFF\0\xFE\0=\0\x31\0\r\0\n\0[\0s\0]\0\r\0\n\0k\0=\0\x32\0", 30)}) {
+    const IniDocument doc = IniDocument::Parse(text);
+    const IniDocument back = IniDocument::Parse(doc.Serialize());
+    EXPECT_EQ(back.Get("s", "k"), "2");
+    EXPECT_EQ(back.Serialize(), doc.Serialize());
+  }
+}
+
 TEST(IniWrite, ReplacesOnlyTheFirstOfDuplicateKeys) {
   IniDocument doc = IniDocument::Parse("[s]\nk=1\nk=2\n");
   doc.Set("s", "K", "3");

@@ -73,7 +73,7 @@ TEST_F(HostileImport, UnusableBackupsImportOnlyTheirUsableEntriesAndKeepTheList)
       {"cut in the middle of the count", good.substr(0, good.find("Count=") + 3), {}},
       {"binary garbage", Garbage(64 * 1024), {}},
       {"garbage with the section inside", Garbage(1000) + "\r\n" + good + Garbage(1000), {{"x", "D:\\x"}, {"y", "D:\\y"}, {"z", "D:\\z"}}},
-      {"UTF-16 text", Utf16(L"[Vantor]\r\nCount=1\r\nN0=x\r\nP0=D:\\x\r\n"), {}},
+      {"UTF-16 text", Utf16(L"[Vantor]\r\nCount=1\r\nN0=x\r\nP0=D:\\x\r\n"), {{"x", "D:\\x"}}},
       {"an empty file", "", {}},
   };
   for (const Case& c : cases) {

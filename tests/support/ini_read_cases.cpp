@@ -1,6 +1,19 @@
 #include "ini_read_cases.h"
 
 namespace vantor::testing {
+namespace {
+
+// ASCII text as a UTF-16 file with its byte-order mark.
+std::string Utf16(const std::string& text, bool big_endian = false) {
+  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : text) {
+    bytes += big_endian ? '\0' : c;
+    bytes += big_endian ? c : '\0';
+  }
+  return bytes;
+}
+
+}  // namespace
 
 const std::vector<IniReadCase>& IniReadCases() {
   static const std::vector<IniReadCase> cases = {
@@ -30,6 +43,9 @@ const std::vector<IniReadCase>& IniReadCases() {
       {"CR-only line ends", "[s]\rk=1\rj=2", "s", "j", "2"},
       {"lone CR ends a line", "[s]\nk=1\rj=2\n", "s", "j", "2"},
       {"UTF-8 mark before the first section", "\xEF\xBB\xBF[s]\nk=1\n", "s", "k", "1"},
+      {"UTF-16 little-endian", Utf16("[s]\r\nk=wide\r\n"), "s", "k", "wide"},
+      {"UTF-16 big-endian", Utf16("[s]\r\nk=wide\r\n", true), "s", "k", "wide"},
+      {"UTF-16 with a last odd byte", Utf16("[s]\r\nk=wide") + "x", "s", "k", "widex"},
       {"8-bit names compare exactly", "[\xC9t\xE9]\nk=1\n", "\xC9t\xE9", "k", "1"},
       {"tab inside a value kept", "[s]\nk=a\tb\n", "s", "k", "a\tb"},
   };

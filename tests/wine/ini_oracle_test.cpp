@@ -43,6 +43,31 @@ const std::vector<std::string>& Values() {
   return values;
 }
 
+// Characters beyond ASCII in a UTF-16 file come out in the ANSI code page, and those
+// it lacks alike, whatever that code page is.
+TEST(IniOracle, Utf16FilesReadTheSameBeyondAscii) {
+  const std::wstring text = L"[s]\r\nlatin=caf\u00E9\r\neuro=\u20AC 5\r\nfar=\u4E2D\u6587\r\n[\u00C9t\u00E9]\r\nk=1\r\n";
+  std::string bytes = "\xFF\xFE";
+  for (wchar_t c : text) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
+  TempDir dir;
+  const std::string file = dir.File("wide.ini");
+  WriteTextFile(file, bytes);
+  const IniDocument doc = IniDocument::Parse(bytes);
+  for (const char* key : {"latin", "euro", "far"}) {
+    ASSERT_TRUE(ProfileRead(file, "s", key)) << key;
+    EXPECT_EQ(doc.Get("s", key), ProfileRead(file, "s", key)) << key;
+  }
+  // The section names come NUL-separated: "s", then the accented one.
+  const std::string names = ProfileRead(file, nullptr, nullptr).value_or("");
+  const std::string accented = names.substr(names.find('\0') + 1).c_str();
+  ASSERT_FALSE(accented.empty());
+  EXPECT_EQ(ProfileRead(file, accented.c_str(), "k"), "1");
+  EXPECT_EQ(doc.Get(accented, "k"), ProfileRead(file, accented.c_str(), "k"));
+}
+
 TEST(IniOracle, FilesWeWriteReadBackExactlyWithTheProfileFunctions) {
   TempDir dir;
   const std::string file = dir.File("backup.vtb");
