@@ -26,12 +26,7 @@ class FolderStoreTest : public ::testing::TestWithParam<RegistryKind> {
   }
   // The exact string values of the key, N/P pairs for `list` and nothing else but "extra".
   std::vector<std::string> Expected(const FolderList& list, std::vector<std::string> extra = {}) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      extra.push_back(AliasValueName(i) + "=" + list[i].alias);
-      extra.push_back(PathValueName(i) + "=" + list[i].path);
-    }
-    std::sort(extra.begin(), extra.end());
-    return extra;
+    return ExpectedStringValues(list, std::move(extra));
   }
 };
 

@@ -79,12 +79,7 @@ class MainFormTest : public ::testing::Test {
   }
   std::vector<std::string> Stored() { return reg_->StringValues(); }
   static std::vector<std::string> Expected(const FolderList& list, std::vector<std::string> extra = {}) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      extra.push_back(AliasValueName(i) + "=" + list[i].alias);
-      extra.push_back(PathValueName(i) + "=" + list[i].path);
-    }
-    std::sort(extra.begin(), extra.end());
-    return extra;
+    return ExpectedStringValues(list, std::move(extra));
   }
   std::vector<std::string> StoredWithoutSetting() {
     std::vector<std::string> values = Stored();

@@ -108,6 +108,15 @@ std::vector<std::string> TestRegistry::StringValues() {
   return lines;
 }
 
+std::vector<std::string> ExpectedStringValues(const FolderList& list, std::vector<std::string> extra) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    extra.push_back(AliasValueName(i) + "=" + list[i].alias);
+    extra.push_back(PathValueName(i) + "=" + list[i].path);
+  }
+  std::sort(extra.begin(), extra.end());
+  return extra;
+}
+
 std::unique_ptr<TestRegistry> MakeMemoryTestRegistry() { return std::make_unique<MemoryTestRegistry>(); }
 
 std::vector<RegistryKind> RegistryKinds() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "folder_store.h"
 #include "registry.h"
 
 namespace vantor::testing {
@@ -36,6 +37,10 @@ struct RegistryKind {
 inline void PrintTo(const RegistryKind& kind, std::ostream* out) { *out << kind.name; }
 
 std::vector<RegistryKind> RegistryKinds();
+
+// What StringValues() gives for a key holding exactly `list` as N<i>/P<i> pairs
+// plus the "NAME=text" lines of `extra`.
+std::vector<std::string> ExpectedStringValues(const FolderList& list, std::vector<std::string> extra = {});
 std::unique_ptr<TestRegistry> MakeMemoryTestRegistry();
 
 }  // namespace vantor::testing
