@@ -21,6 +21,18 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM data) {
   return TRUE;
 }
 
+// Only boxes of this process count: other test programs running at the same time
+// show "Vantor" boxes of their own.
+HWND OwnVisibleBox(HWND after) {
+  HWND box = after;
+  while ((box = FindWindowExA(nullptr, box, "#32770", "Vantor")) != nullptr) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(box, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(box)) return box;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher() : thread_([this] { Watch(); }) {}
@@ -44,8 +56,9 @@ std::vector<std::string> MessageBoxWatcher::Texts() {
 void MessageBoxWatcher::Watch() {
   HWND last = nullptr;
   while (!stop_) {
-    HWND box = FindWindowA("#32770", "Vantor");
-    if (box && box != last && IsWindowVisible(box)) {
+    HWND box = OwnVisibleBox(nullptr);
+    if (box == last && box) box = OwnVisibleBox(box);
+    if (box && box != last) {
       BoxContents contents;
       EnumChildWindows(box, ReadChild, reinterpret_cast<LPARAM>(&contents));
       {
