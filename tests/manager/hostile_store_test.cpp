@@ -198,7 +198,13 @@ TEST_F(HostileStore, AnIdleWindowReadsTheStoreAgainOnlyAfterItChanged) {
   CountingRegistry counting(reg_->registry());
   FolderStore store(counting, reg_->key_path());
   auto form = Open([&](MainFormSetup& setup) { setup.store = &store; });
-  Pump(300);
+  // Let the start settle (a loaded machine can deliver its last read late), then
+  // watch a quiet second.
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    counting.opens = 0;
+    Pump(300);
+    if (counting.opens == 0) break;
+  }
   counting.opens = 0;
   Pump(1000);  // ten poll periods
   EXPECT_EQ(counting.opens, 0);
